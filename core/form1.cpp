@@ -1,0 +1,17 @@
+#include "core/form1.h"
+
+#include "core/designed_menus.h"
+
+Form1::Form1(const Form1Controls& controls)
+    : kuaijiecaidan1(designedShortcutMenu()),
+      WindowsMediaPlayer1(controls.WindowsMediaPlayer1),
+      WindowsMediaPlayer2(controls.WindowsMediaPlayer2),
+      Picture1(controls.Picture1),
+      Image1(controls.Image1),
+      Image2(controls.Image2),
+      ditiao(controls.ditiao),
+      window(controls.window),
+      mci(controls.mci)
+{
+    Timer1.setInterval(200);
+}

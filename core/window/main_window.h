@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/main_form.h"
+#include "platform/widget_controls.h"
+#include "platform/widget_window_frame.h"
+
+#include <QWidget>
+#include <memory>
+
+class MediaPlayer;
+class MenuView;
+class NoDriveMci;
+
+// The main window on screen. It shows what the handlers put into the
+// window's model (players, viewer frame, status line, menus), forwards
+// input to them.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    MainForm& form() { return *form_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void createControls();
+    void placeStatusLine();
+
+    std::unique_ptr<MediaPlayer> player1_;
+    std::unique_ptr<MediaPlayer> player2_;
+    std::unique_ptr<WidgetControl> picture1_;
+    std::unique_ptr<WidgetImage> image1_;
+    std::unique_ptr<ImageControl> image2_;
+    std::unique_ptr<WidgetLabel> ditiao_;
+    std::unique_ptr<NoDriveMci> mci_;
+    WidgetWindowFrame frame_{this};
+    std::unique_ptr<MainForm> form_;
+    MenuView* shortcutMenu_ = nullptr;
+};

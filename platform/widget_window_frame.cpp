@@ -1,0 +1,46 @@
+#include "platform/widget_window_frame.h"
+
+#include "platform/twips.h"
+
+double WidgetWindowFrame::width() const
+{
+    return window_ ? pixelsToTwips(window_->frameGeometry().width()) : 0;
+}
+
+double WidgetWindowFrame::height() const
+{
+    return window_ ? pixelsToTwips(window_->frameGeometry().height()) : 0;
+}
+
+void WidgetWindowFrame::setWidth(double twips)
+{
+    if (!window_)
+        return;
+    const int border = window_->frameGeometry().width() - window_->width();
+    window_->resize(twipsToPixels(twips) - border, window_->height());
+}
+
+void WidgetWindowFrame::setHeight(double twips)
+{
+    if (!window_)
+        return;
+    const int border = window_->frameGeometry().height() - window_->height();
+    window_->resize(window_->width(), twipsToPixels(twips) - border);
+}
+
+double WidgetWindowFrame::scaleWidth() const
+{
+    return window_ ? pixelsToTwips(window_->width()) : 0;
+}
+
+double WidgetWindowFrame::scaleHeight() const
+{
+    return window_ ? pixelsToTwips(window_->height()) : 0;
+}
+
+WindowFrame::State WidgetWindowFrame::windowState() const
+{
+    if (!window_ || window_->isMinimized())
+        return Minimized;
+    return window_->isMaximized() ? Maximized : Normal;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/form1.h"
+#include "doubles/fake_media_player.h"
+#include "doubles/fake_window_frame.h"
+#include "platform/no_drive_mci.h"
+
+#include <QStringList>
+
+// The main window's model on plain controls, recording the calls it makes
+// into features that are not under test.
+class RecordingForm : public Form1 {
+public:
+    using Form1::Form1;
+
+    void chengxutuxiang(const QString& text) override { calls << "chengxutuxiang:" + text; }
+    void chooseStartPictureControl() override { calls << "chooseStartPictureControl"; }
+    void fittedPlacement() override { calls << "fittedPlacement"; }
+    void windowHeightRule() override { calls << "windowHeightRule"; }
+    void zoomPlacement() override { calls << "zoomPlacement"; }
+
+    QStringList calls;
+};
+
+struct Form1Fixture {
+    FakeMediaPlayer player1;
+    FakeMediaPlayer player2;
+    PlacedControl picture1;
+    ImageControl image1;
+    ImageControl image2;
+    LabelControl ditiao;
+    FakeWindowFrame window;
+    NoDriveMci mci;
+    RecordingForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};

@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <clocale>
+#include <gtest/gtest.h>
+
+// Every test binary gets a QApplication, so widgets, timers and event
+// loops work as in the program.
+// Without a platform chosen by the test's environment, it runs offscreen.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
