@@ -43,7 +43,6 @@ void WidgetLabel::captionChanged()
     if (!label_)
         return;
     label_->setText(caption());
-    label_->setAccessibleName(caption());
 }
 
 void StretchedImageView::setImage(const QImage& image)

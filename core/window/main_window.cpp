@@ -49,8 +49,8 @@ void MainWindow::createControls()
     image1_ = std::make_unique<WidgetImage>(image1);
     image2_ = std::make_unique<ImageControl>();
 
+    // A screen reader reads the status line's own text as its name.
     auto* status = new QLabel(this);
-    status->setAccessibleName(QStringLiteral("状态"));
     ditiao_ = std::make_unique<WidgetLabel>(status);
 
     mci_ = std::make_unique<NoDriveMci>();

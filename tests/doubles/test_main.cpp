@@ -4,10 +4,11 @@
 
 // Every test binary gets a QApplication, so widgets, timers and event
 // loops work as in the program.
-// Without a platform chosen by the test's environment, it runs offscreen.
+// Without a platform chosen by the test's environment, or without the X
+// display a test asked for, it runs offscreen (display tests then skip).
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <atomic>
+#include <optional>
+
+struct mpv_handle;
+struct mpv_event;
+
+enum class MpvEndReason : int { Eof, Stop, Quit, Error, Redirect };
+
+// One libmpv instance. Its events reach the GUI thread as signals: mpv's
+// wakeup callback only queues a drain of the event queue.
+class MpvCore : public QObject {
+    Q_OBJECT
+public:
+    // options: "name=value" pairs, set before the instance starts.
+    explicit MpvCore(const QStringList& options, QObject* parent = nullptr);
+    ~MpvCore() override;
+
+    mpv_handle* handle() const { return mpv_; }
+
+    // Replaces whatever plays; returns the new playlist entry id, 0 on failure.
+    qint64 loadFile(const QString& path);
+    bool command(const QStringList& args);
+
+    bool setString(const char* name, const QString& value);
+    bool setFlag(const char* name, bool value);
+    bool setDouble(const char* name, double value);
+    std::optional<QString> getString(const char* name) const;
+    std::optional<bool> getFlag(const char* name) const;
+    std::optional<double> getDouble(const char* name) const;
+    std::optional<qint64> getInt(const char* name) const;
+
+signals:
+    void fileStarted(qint64 entryId);
+    void fileLoaded();
+    void fileEnded(qint64 entryId, MpvEndReason reason);
+    void playbackRestarted();
+    void pauseChanged(bool paused);
+    void bufferingChanged(bool buffering);
+
+private:
+    static void wakeup(void* self);
+    void drainEvents();
+    void handleEvent(const mpv_event& event);
+
+    mpv_handle* mpv_ = nullptr;
+    std::atomic<bool> drainQueued_{false};
+};

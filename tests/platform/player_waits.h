@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/media_player.h"
+
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+#include <vector>
+
+// Runs the event loop until the player reaches the state, or gives up.
+inline bool waitForState(MediaPlayer& player, int state, int timeoutMs = 15000)
+{
+    QSignalSpy spy(&player, &MediaPlayer::StatusChange);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (player.playState() != state) {
+        if (deadline.hasExpired() || !spy.wait(int(deadline.remainingTime())))
+            return false;
+    }
+    return true;
+}
+
+// Every state the player reports, in order.
+struct StateLog {
+    explicit StateLog(MediaPlayer& player)
+    {
+        QObject::connect(&player, &MediaPlayer::StatusChange, &context,
+                         [this, &player] { states.push_back(player.playState()); });
+    }
+    QObject context;
+    std::vector<int> states;
+};
