@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the player needs.
+#   install-deps.sh run   - what building and running need
+#   install-deps.sh test  - that plus what the tests and benchmarks need
+# Only missing packages are installed; when nothing is missing this takes ~1 s.
+set -euo pipefail
+
+run_pkgs=(
+  cmake g++ pkg-config make
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins
+  libmpv-dev libcdio-dev libcdio-paranoia-dev libpulse-dev
+  libasound2-dev libasound2-plugins libgl1-mesa-dri libopengl-dev
+  # The CMake project always configures the tests, so GoogleTest is needed to build at all.
+  googletest libgtest-dev libgmock-dev
+  # Without a CJK font every Chinese caption is drawn as boxes.
+  fonts-wqy-microhei
+  at-spi2-core
+)
+test_pkgs=(
+  "${run_pkgs[@]}"
+  libbenchmark-dev libxcb1-dev
+  xvfb xauth pulseaudio pulseaudio-utils alsa-utils
+  ffmpeg sox poppler-utils trayer imagemagick xdotool
+)
+
+case "${1:-run}" in
+  run) wanted=("${run_pkgs[@]}") ;;
+  test) wanted=("${test_pkgs[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${wanted[@]}" 2>/dev/null |
+  awk '$2 == "ii" { print $1 }' || true)
+missing=()
+for p in "${wanted[@]}"; do
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=(env)
+elif command -v sudo >/dev/null; then
+  as_root=(sudo env)
+else
+  echo "Run this as root, or install sudo, to install: ${missing[*]}" >&2
+  exit 1
+fi
+apt_get=("${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get -qq -o DPkg::Lock::Timeout=300)
+"${apt_get[@]}" update
+"${apt_get[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null
