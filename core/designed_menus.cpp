@@ -17,3 +17,90 @@ MenuArray designedShortcutMenu()
     menu[ShortcutItem::FullScreen].enabled = false;
     return menu;
 }
+
+namespace {
+
+MenuArray menuOf(const QList<QPair<int, QString>>& captions)
+{
+    MenuArray menu;
+    for (const auto& [index, caption] : captions)
+        menu[index].caption = caption;
+    return menu;
+}
+
+MenuArray folderMenu(const QString& video, const QString& flashAndLists)
+{
+    return menuOf({
+        {0, "所有媒体文件"},
+        {1, "光盘文件(*.dat;*.cda;*.vob)"},
+        {2, "音频文件(*.wav;*.mp3;*.mid)"},
+        {3, video},
+        {4, "图象文件(*.bmp;*.gif;*.jpg等)"},
+        {5, flashAndLists},
+        {6, "所有文件(*.*)"},
+        {7, "-"},
+        {8, "自定义后缀"},
+    });
+}
+
+} // namespace
+
+MenuArray designedListMenu()
+{
+    return menuOf({{0, "列表0"}});
+}
+
+MenuArray designedSortMenu()
+{
+    return menuOf({{0, "按目录名称排序(&M)"}, {1, "按文件名称排序(&W)"}, {2, "按后缀类型排序(&H)"}});
+}
+
+MenuArray designedOptionsMenu()
+{
+    MenuArray menu = menuOf({
+        {0, "循环播放(&X)"},         {1, "全部循环时禁止播放图片(&J)"},
+        {2, "显示列表文件目录(&L)"}, {3, "-"},
+        {5, "背景图(&B)"},           {6, "-"},
+        {7, "开始画面(&H)"},         {8, "随机开始画面(&S)"},
+        {9, "-"},                    {10, "打开浮动工具条(&F)"},
+        {11, "类型注册(&Z)"},
+    });
+    menu[OptionsItem::ShowDirectories].checked = true;
+    return menu;
+}
+
+MenuArray designedLoopMenu()
+{
+    MenuArray menu = menuOf({{0, "全部(&Q)"}, {1, "单首(&D)"}, {2, "禁止(&J)"}});
+    menu[0].checked = true;
+    return menu;
+}
+
+MenuArray designedStartPictureMenu()
+{
+    MenuArray menu = menuOf({{0, "画面1"}});
+    menu[0].checked = true;
+    return menu;
+}
+
+MenuArray designedBackgroundMenu()
+{
+    MenuArray menu = menuOf({{0, "背景图01"}});
+    menu[0].checked = true;
+    return menu;
+}
+
+MenuArray designedPlayFolderMenu()
+{
+    return folderMenu("视频文件(*.avi;*.mpg;*.wmv;*.rm)", "列表文件(*.qmx)");
+}
+
+MenuArray designedAddFolderMenu()
+{
+    return folderMenu("视频文件(*.avi;*.mpg;*.wmv;*.rm)", "Flash和列表文件(*.qmx)");
+}
+
+MenuArray designedShortcutFolderMenu()
+{
+    return folderMenu("视频文件(*.avi;*.mpg;*.wmv)", "列表文件(*.swf;*.qmx)");
+}

@@ -9,3 +9,32 @@ namespace ShortcutItem {
 inline constexpr int FullScreen = 14;
 inline constexpr int SaveAs = 15;
 } // namespace ShortcutItem
+
+// The List menu bofangliebiao: item 0 of the playlist exists from the start.
+MenuArray designedListMenu();
+// The sort menu paixu1.
+MenuArray designedSortMenu();
+// The Options menu xuanxiang1 (index 4 does not exist) and its loop-mode
+// submenu xunhuan1.
+MenuArray designedOptionsMenu();
+MenuArray designedLoopMenu();
+// The start-picture and background menus: item 0 until start-up fills them.
+MenuArray designedStartPictureMenu();
+MenuArray designedBackgroundMenu();
+
+// The folder-filter submenus: File ▸ 播放目录 (bofangmulu), File ▸ 增加目录
+// (zunjiamulu) and shortcut ▸ 播放目录 (kuaijie_mulu).
+MenuArray designedPlayFolderMenu();
+MenuArray designedAddFolderMenu();
+MenuArray designedShortcutFolderMenu();
+
+namespace OptionsItem {
+inline constexpr int Loop = 0;
+inline constexpr int NoPicturesInLoopAll = 1;
+inline constexpr int ShowDirectories = 2;
+inline constexpr int Background = 5;
+inline constexpr int StartPicture = 7;
+inline constexpr int RandomStartPicture = 8;
+inline constexpr int Toolbar = 10;
+inline constexpr int Registration = 11;
+} // namespace OptionsItem

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "core/designed_menus.h"
 #include "core/form1_state.h"
 #include "core/menu_array.h"
+#include "platform/dialogs.h"
 #include "platform/media_player.h"
 #include "platform/mci.h"
 #include "platform/placed_control.h"
 #include "platform/window_frame.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTimer>
 
@@ -37,6 +40,26 @@ public:
     Form1State state;
     MenuArray kuaijiecaidan1; // shortcut menu
     QTimer Timer1;            // the 200 ms dispatcher
+    MenuArray liebiao = designedListMenu();       // the playlist (List menu bofangliebiao)
+    MenuArray paixu1 = designedSortMenu();        // sort menu
+    MenuArray xuanxiang1 = designedOptionsMenu(); // Options menu
+    MenuArray xunhuan1 = designedLoopMenu();      // Options ▸ loop mode
+    MenuArray huamian = designedStartPictureMenu();
+    MenuArray beijing1 = designedBackgroundMenu();
+    MenuArray bofangmulu = designedPlayFolderMenu();       // File ▸ 播放目录 filters
+    MenuArray zunjiamulu = designedAddFolderMenu();        // File ▸ 增加目录 filters
+    MenuArray kuaijie_mulu = designedShortcutFolderMenu(); // shortcut ▸ 播放目录 filters
+
+    // The folder of the executable, which holds the data folders.
+    QString programDir = QCoreApplication::applicationDirPath();
+    // A file or folder under the program directory.
+    QString programPath(const QString& relative) const
+    {
+        return programDir.endsWith(QLatin1Char('/')) ? programDir + relative
+                                                     : programDir + QLatin1Char('/') + relative;
+    }
+    // Message, input and file dialogs; without them every dialog counts as cancelled.
+    Dialogs* dialogs = nullptr;
 
     MediaPlayer& WindowsMediaPlayer1;
     MediaPlayer& WindowsMediaPlayer2;
@@ -57,4 +80,19 @@ public:
     virtual void fittedPlacement() {}
     virtual void windowHeightRule() {}
     virtual void zoomPlacement() {}
+
+    // Replaces ("替换写入") or extends ("增加写入") the playlist from a list text.
+    virtual void write_liebiao(const QString& xiang, const QString& aa) { (void)xiang; (void)aa; }
+    // Plays entry Index of the playlist.
+    virtual void liebiao_Click(int Index) { (void)Index; }
+    virtual void paixu1_Click(int Index) { (void)Index; }
+    virtual void xuanxiang1_Click(int Index) { (void)Index; }
+    virtual void xunhuan1_Click(int Index) { (void)Index; }
+    virtual void beijing1_Click(int Index) { (void)Index; }
+    // Stores the options file and the current list.
+    virtual void cunchuxuanxiang() {}
+    // Reads the options file at start-up and applies it.
+    virtual void duquxuanxiang() {}
+    // File ▸ "保存播放列表(&B)": saves the list under a name.
+    virtual void baocunliebiao() {}
 };

@@ -50,6 +50,7 @@ struct Form1State {
     // directory scan
     QString scan_cancel;                // "取消" after Esc
     QString chosen_folder;              // last folder chosen, "取消" when cancelled
+    QString custom_suffix;              // last answer of the custom-suffix box (not stored)
 
     // picture drag and zoom
     QString cursor_file;

@@ -2,6 +2,11 @@
 
 #include "core/display_refresh.h"
 #include "core/form1.h"
+#include "options/options_file.h"
+#include "options/options_menu.h"
+#include "playlist/list_saver.h"
+#include "playlist/list_writer.h"
+#include "playlist/playlist_sorter.h"
 
 // The application's hub: routes each operation of the main window to the
 // feature that implements it.
@@ -10,7 +15,22 @@ public:
     explicit MainForm(const Form1Controls& controls);
 
     void shijian2() override;
+    void write_liebiao(const QString& xiang, const QString& aa) override;
+    // Until playing an entry is built, a click only makes it the current one
+    // (and ends a drop, as playing does).
+    void liebiao_Click(int Index) override;
+    void paixu1_Click(int Index) override;
+    void xuanxiang1_Click(int Index) override;
+    void xunhuan1_Click(int Index) override;
+    void cunchuxuanxiang() override;
+    void duquxuanxiang() override;
+    void baocunliebiao() override;
 
 private:
     DisplayRefresh displayRefresh_;
+    ListWriter listWriter_;
+    PlaylistSorter sorter_;
+    ListSaver listSaver_;
+    OptionsMenu optionsMenu_;
+    OptionsFile optionsFile_;
 };

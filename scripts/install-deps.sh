@@ -19,6 +19,8 @@ run_pkgs=(
 test_pkgs=(
   "${run_pkgs[@]}"
   libbenchmark-dev libxcb1-dev
+  # libFuzzer for the short fuzz run of the file readers
+  clang libclang-rt-14-dev
   xvfb xauth pulseaudio pulseaudio-utils alsa-utils
   ffmpeg sox poppler-utils trayer imagemagick xdotool
 )

@@ -17,5 +17,7 @@ headless_start_sound
 echo "Testing on display $DISPLAY with a null sink at $PULSE_SERVER"
 
 status=0
+# A short fuzz run of the file readers first, so ctest's summary closes the output.
+fuzz/run.sh 10 || status=$?
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j2 --timeout 300 -LE bench || status=$?
 exit "$status"

@@ -1,12 +1,17 @@
 #include "core/window/main_window.h"
 
+#include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/version.h"
+#include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
+#include "core/window/nested_menu_view.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
 
+#include <QCursor>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace {
 
@@ -57,8 +62,33 @@ void MainWindow::createControls()
     form_ = std::make_unique<MainForm>(Form1Controls{
         *player1_, *player2_, *picture1_, *image1_, *image2_, *ditiao_, frame_, *mci_});
 
+    dialogs_ = std::make_unique<QtDialogs>(this);
+    form_->dialogs = dialogs_.get();
     shortcutMenu_ = new MenuView(QStringLiteral("快捷(&K)"), form_->kuaijiecaidan1, this);
+    createPlaylistMenus();
     placeStatusLine();
+}
+
+void MainWindow::createPlaylistMenus()
+{
+    listMenu_ = new ListMenuPopup(form_->liebiao, this);
+    connect(listMenu_, &ListMenuPopup::itemClicked, this, [this](int i) { form_->liebiao_Click(i); });
+    sortMenu_ = new MenuView(QStringLiteral("排序"), form_->paixu1, this);
+    connect(sortMenu_, &MenuView::itemClicked, this, [this](int i) { form_->paixu1_Click(i); });
+    auto* loopMenu = new MenuView(QStringLiteral("循环播放(&X)"), form_->xunhuan1, this);
+    connect(loopMenu, &MenuView::itemClicked, this, [this](int i) { form_->xunhuan1_Click(i); });
+    optionsMenu_ = new NestedMenuView(QStringLiteral("选项(&X)"), form_->xuanxiang1, this);
+    optionsMenu_->setSubmenu(OptionsItem::Loop, loopMenu);
+    connect(optionsMenu_, &NestedMenuView::itemClicked, this,
+            [this](int i) { form_->xuanxiang1_Click(i); });
+    // Until the label menu bar pops them up: Alt+L list, Alt+P sort, Alt+X options.
+    const auto popupOn = [this](QKeyCombination keys, auto* menu) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                [menu] { menu->popup(QCursor::pos()); });
+    };
+    popupOn(Qt::ALT | Qt::Key_L, listMenu_);
+    popupOn(Qt::ALT | Qt::Key_P, sortMenu_);
+    popupOn(Qt::ALT | Qt::Key_X, optionsMenu_);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "core/main_form.h"
+#include "platform/qt_dialogs.h"
 #include "platform/widget_controls.h"
 #include "platform/widget_window_frame.h"
 
 #include <QWidget>
 #include <memory>
 
+class ListMenuPopup;
 class MediaPlayer;
 class MenuView;
+class NestedMenuView;
 class NoDriveMci;
 
 // The main window on screen. It shows what the handlers put into the
@@ -28,6 +31,7 @@ protected:
 
 private:
     void createControls();
+    void createPlaylistMenus();
     void placeStatusLine();
 
     std::unique_ptr<MediaPlayer> player1_;
@@ -39,5 +43,9 @@ private:
     std::unique_ptr<NoDriveMci> mci_;
     WidgetWindowFrame frame_{this};
     std::unique_ptr<MainForm> form_;
+    std::unique_ptr<QtDialogs> dialogs_;
     MenuView* shortcutMenu_ = nullptr;
+    ListMenuPopup* listMenu_ = nullptr;
+    MenuView* sortMenu_ = nullptr;
+    NestedMenuView* optionsMenu_ = nullptr;
 };

@@ -1,0 +1,40 @@
+#include "core/window/nested_menu_view.h"
+
+NestedMenuView::NestedMenuView(const QString& title, const MenuArray& items, QWidget* parent)
+    : QMenu(title, parent), items_(items)
+{
+    connect(this, &QMenu::aboutToShow, this, &NestedMenuView::rebuild);
+    rebuild();
+}
+
+void NestedMenuView::setSubmenu(int index, QMenu* submenu)
+{
+    submenus_[index] = submenu;
+    rebuild();
+}
+
+void NestedMenuView::rebuild()
+{
+    clear();
+    for (auto it = items_.items().cbegin(); it != items_.items().cend(); ++it) {
+        const MenuItem& item = it.value();
+        if (!item.visible)
+            continue;
+        if (item.caption == QLatin1String("-")) {
+            addSeparator();
+            continue;
+        }
+        const int index = it.key();
+        if (QMenu* submenu = submenus_.value(index)) {
+            submenu->setTitle(item.caption);
+            QAction* action = addMenu(submenu);
+            action->setEnabled(item.enabled);
+            continue;
+        }
+        QAction* action = addAction(item.caption);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        action->setEnabled(item.enabled);
+        connect(action, &QAction::triggered, this, [this, index] { emit itemClicked(index); });
+    }
+}

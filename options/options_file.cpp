@@ -1,0 +1,81 @@
+#include "options/options_file.h"
+
+#include "core/designed_menus.h"
+#include "core/form1.h"
+#include "options/option_values.h"
+#include "playlist/gb_text.h"
+#include "playlist/list_file.h"
+#include "playlist/playlist_entries.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The first checked item of a menu, 0 when none is.
+int firstChecked(const MenuArray& menu)
+{
+    for (auto it = menu.items().cbegin(); it != menu.items().cend(); ++it) {
+        if (it.value().checked)
+            return it.key();
+    }
+    return 0;
+}
+
+// A value that somehow holds a line break must not shift the later lines.
+QString oneLine(const QString& value)
+{
+    const qsizetype end = value.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return end < 0 ? value : value.left(end);
+}
+
+void checkOnly(MenuArray& menu, int index)
+{
+    const QList<int> keys = menu.items().keys();
+    for (const int key : keys)
+        menu[key].checked = (key == index);
+}
+
+} // namespace
+
+void OptionsFile::cunchuxuanxiang()
+{
+    GbText::writeFile(form_.programPath(kPath), lines());
+    ListFile::write(form_.programPath(ListFile::kCurrentList), PlaylistEntries::fullPaths(form_));
+}
+
+QStringList OptionsFile::lines() const
+{
+    const MenuArray& options = form_.xuanxiang1;
+    const auto checked = [&options](int index) {
+        return options.contains(index) && options.at(index).checked;
+    };
+    const Form1State& s = form_.state;
+    return {
+        QString::number(firstChecked(form_.xunhuan1)),
+        QString::number(firstChecked(form_.huamian)),
+        OptionValues::booleanText(checked(OptionsItem::RandomStartPicture)),
+        OptionValues::booleanText(checked(OptionsItem::ShowDirectories)),
+        oneLine(s.form5_yunantupian),
+        oneLine(s.form5_yunanyinshipin),
+        oneLine(s.form5_yunanflash),
+        QString::number(firstChecked(form_.beijing1)),
+    };
+}
+
+void OptionsFile::readAtStartup()
+{
+    const QStringList read = GbText::readFileLines(form_.programPath(kPath), OptionValues::kLineCount);
+    const OptionValues::Plan plan = OptionValues::plan(
+        read, int(form_.huamian.items().size()), int(form_.beijing1.items().size()));
+
+    if (plan.loopMode)
+        form_.xunhuan1_Click(*plan.loopMode);
+    checkOnly(form_.huamian, plan.startPicture);
+    form_.xuanxiang1[OptionsItem::RandomStartPicture].checked = plan.randomStartPicture;
+    form_.xuanxiang1[OptionsItem::ShowDirectories].checked = plan.showDirectories;
+    form_.state.form5_yunantupian = plan.picturePreview;
+    form_.state.form5_yunanyinshipin = plan.mediaPreview;
+    form_.state.form5_yunanflash = plan.flashPreview;
+    checkOnly(form_.beijing1, plan.background);
+    form_.beijing1_Click(plan.background);
+}

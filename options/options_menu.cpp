@@ -1,0 +1,39 @@
+#include "options/options_menu.h"
+
+#include "core/designed_menus.h"
+#include "core/form1.h"
+#include "playlist/playlist_entries.h"
+
+void OptionsMenu::xuanxiang1_Click(int Index)
+{
+    switch (Index) {
+    case OptionsItem::NoPicturesInLoopAll:
+    case OptionsItem::RandomStartPicture:
+        toggle(Index);
+        break;
+    case OptionsItem::ShowDirectories:
+        toggle(Index);
+        if (PlaylistEntries::directoriesShown(form_))
+            PlaylistEntries::joinDirectories(form_);
+        else
+            PlaylistEntries::splitDirectories(form_);
+        break;
+    default:
+        break;
+    }
+}
+
+void OptionsMenu::xunhuan1_Click(int Index)
+{
+    if (Index < 0 || Index > 2)
+        return;
+    for (int i = 0; i < 3; ++i)
+        form_.xunhuan1[i].checked = (i == Index);
+    form_.xuanxiang1[OptionsItem::NoPicturesInLoopAll].enabled = (Index == 0);
+}
+
+void OptionsMenu::toggle(int index)
+{
+    MenuItem& item = form_.xuanxiang1[index];
+    item.checked = !item.checked;
+}

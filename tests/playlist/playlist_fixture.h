@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/main_form.h"
+#include "doubles/fake_media_player.h"
+#include "doubles/fake_window_frame.h"
+#include "doubles/scripted_dialogs.h"
+#include "platform/no_drive_mci.h"
+#include "playlist/list_text.h"
+#include "playlist/playlist_entries.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <string>
+
+// The hub over plain controls. It records the entries it is asked to play
+// (the hub itself only moves the check mark) and the background choices.
+class PlaylistForm : public MainForm {
+public:
+    using MainForm::MainForm;
+
+    void liebiao_Click(int Index) override
+    {
+        clicks << Index;
+        timerActiveAtClick = Timer1.isActive();
+        busyAtClick = QGuiApplication::overrideCursor() != nullptr;
+        MainForm::liebiao_Click(Index);
+    }
+    void beijing1_Click(int Index) override { backgroundClicks << Index; }
+
+    QList<int> clicks;
+    QList<int> backgroundClicks;
+    bool timerActiveAtClick = true;
+    bool busyAtClick = false;
+};
+
+struct PlaylistFixture {
+    PlaylistFixture()
+    {
+        form.dialogs = &dialogs;
+        form.programDir = dir.path();
+    }
+
+    // Shows file names (the option unchecked) or full paths (checked).
+    void showDirectories(bool shown) { form.xuanxiang1[2].checked = shown; }
+    void setList(const QStringList& paths) { form.write_liebiao("替换写入", joinListText(paths)); }
+    QStringList captions() const
+    {
+        QStringList result;
+        for (const MenuItem& item : form.liebiao.items())
+            result << item.caption;
+        return result;
+    }
+    QStringList paths() const { return PlaylistEntries::fullPaths(form); }
+    int checked() const { return PlaylistEntries::current(form); }
+
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    void makeDataFolder() const { QDir(dir.path()).mkdir("数据库"); }
+    QByteArray bytes(const QString& relative) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void putBytes(const QString& relative, const QByteArray& data) const
+    {
+        QFile file(path(relative));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(data);
+    }
+
+    FakeMediaPlayer player1;
+    FakeMediaPlayer player2;
+    PlacedControl picture1;
+    ImageControl image1;
+    ImageControl image2;
+    LabelControl ditiao;
+    FakeWindowFrame window;
+    NoDriveMci mci;
+    ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    PlaylistForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};
+
+// GB18030 bytes of a text.
+QByteArray gb(const QString& text);
+
+// A test name made of the ASCII letters and digits of a text.
+std::string testName(const QString& text);
