@@ -14,4 +14,5 @@ Form1::Form1(const Form1Controls& controls)
       mci(controls.mci)
 {
     Timer1.setInterval(200);
+    Timer_end.setInterval(100);
 }

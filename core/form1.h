@@ -40,6 +40,7 @@ public:
     Form1State state;
     MenuArray kuaijiecaidan1; // shortcut menu
     QTimer Timer1;            // the 200 ms dispatcher
+    QTimer Timer_end;         // ends the program 100 ms after the first close request
     MenuArray liebiao = designedListMenu();       // the playlist (List menu bofangliebiao)
     MenuArray paixu1 = designedSortMenu();        // sort menu
     MenuArray xuanxiang1 = designedOptionsMenu(); // Options menu
@@ -95,4 +96,20 @@ public:
     virtual void duquxuanxiang() {}
     // File ▸ "保存播放列表(&B)": saves the list under a name.
     virtual void baocunliebiao() {}
+
+    // The title step, the once-only start step, and closing the splash.
+    virtual void shijian1() {}
+    virtual void shijian5() {}
+    virtual void unloadSplash() {}
+    // Shows a start picture (the chosen one, or one at random).
+    virtual void kaishihuamian() {}
+
+    // The status refresh and the end-of-media step.
+    virtual void shijian3() {}
+    virtual void shijian6() {}
+    // Pushes a changed volume/mute (0), speed (1), seek (2) or balance (3) out.
+    virtual void rengong_kongzhi(int shu) { (void)shu; }
+    // Control menu (transport) and shortcut menu commands.
+    virtual void kongzhi1_Click(int Index) { (void)Index; }
+    virtual void kuaijiecaidan1_Click(int Index) { (void)Index; }
 };
