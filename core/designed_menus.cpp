@@ -104,3 +104,32 @@ MenuArray designedShortcutFolderMenu()
 {
     return folderMenu("视频文件(*.avi;*.mpg;*.wmv)", "列表文件(*.swf;*.qmx)");
 }
+
+MenuArray designedHelpMenu()
+{
+    MenuArray menu;
+    const QList<QPair<int, QString>> captions = {
+        {0, "功能介绍(&Y)"}, {1, "软件升级(&S)"},  {3, "-"},
+        {5, "禁止弹出新闻资讯(&X)"}, {6, "-"},     {7, "软件主页(&H)"},
+        {8, "新闻资讯(&W)"}, {9, "-"},             {11, "关于...(&C)"},
+    };
+    for (const auto& [index, caption] : captions)
+        menu[index].caption = caption;
+    // The news items show once start-up has made them visible.
+    menu[5].visible = false;
+    menu[8].visible = false;
+    return menu;
+}
+
+MenuArray designedControlMenu()
+{
+    return menuOf({{0, "播放(&O)"}, {1, "暂停(&P)"}, {2, "停止(&S)"}, {3, "-"},
+                   {4, "前进(&F)"}, {5, "后退(&T)"}, {6, "-"}, {7, "选择播放点(&Z)"}});
+}
+
+MenuArray designedPlayPointMenu()
+{
+    return menuOf({{0, "0%(&A)"}, {1, "10%(&B)"}, {2, "20%(&C)"}, {3, "30%(&D)"},
+                   {4, "40%(&E)"}, {5, "50%(&F)"}, {6, "60%(&G)"}, {7, "70%(&H)"},
+                   {8, "80%(&G)"}, {9, "90%(&I)"}, {10, "自定义(&J)"}});
+}

@@ -38,3 +38,24 @@ inline constexpr int RandomStartPicture = 8;
 inline constexpr int Toolbar = 10;
 inline constexpr int Registration = 11;
 } // namespace OptionsItem
+
+// The Help menu bangzhu1 as designed.
+MenuArray designedHelpMenu();
+
+namespace HelpItem {
+inline constexpr int NoNewsPopups = 5; // "禁止弹出新闻资讯(&X)"
+inline constexpr int News = 8;         // "新闻资讯(&W)"
+} // namespace HelpItem
+
+// The Control menu kongzhi1 and its play-point submenu baifenbi.
+MenuArray designedControlMenu();
+MenuArray designedPlayPointMenu();
+
+namespace ControlItem {
+inline constexpr int Play = 0;
+inline constexpr int Pause = 1;
+inline constexpr int Stop = 2;
+inline constexpr int Forward = 4;
+inline constexpr int Back = 5;
+inline constexpr int PlayPoints = 7;
+} // namespace ControlItem

@@ -10,6 +10,8 @@
 #include "platform/window_frame.h"
 
 #include <QCoreApplication>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -97,6 +99,20 @@ public:
     // File ▸ "保存播放列表(&B)": saves the list under a name.
     virtual void baocunliebiao() {}
 
+    MenuArray bangzhu1 = designedHelpMenu(); // Help menu
+    // Dropped files are taken once the start step has run.
+    bool acceptsDrops = false;
+
+    // Start-up steps of other features.
+    virtual void readStartupVolume() {}
+    virtual void buildPictureMenus() {}
+    virtual void loadTrackSkins() {}
+    virtual void dedaoguangqu() {} // finds the optical drives
+    virtual void firstRunRegistration() {}
+    virtual void removeTrayIcon() {}
+    // Ends the program at once.
+    virtual void endProgram() {}
+
     // The title step, the once-only start step, and closing the splash.
     virtual void shijian1() {}
     virtual void shijian5() {}
@@ -112,4 +128,21 @@ public:
     // Control menu (transport) and shortcut menu commands.
     virtual void kongzhi1_Click(int Index) { (void)Index; }
     virtual void kuaijiecaidan1_Click(int Index) { (void)Index; }
+
+    // Playback: the step buttons' repeat, the Control menu and its play points.
+    QTimer Timer3;                              // 200 ms, off until a step button is held
+    MenuArray kongzhi1 = designedControlMenu(); // Control menu (transport)
+    MenuArray baifenbi = designedPlayPointMenu(); // Control ▸ 选择播放点(&Z)
+    // The timers held while an entry opens; other windows add theirs.
+    QList<QPointer<QTimer>> timersHeldWhileOpening{&Timer1, &Timer3};
+    virtual void baifenbi_Click(int Index) { (void)Index; }
+    // The open wait on a player: up to about 3 s for its length and picture.
+    virtual void yanshihuoqu(MediaPlayer& player) { (void)player; }
+    // Pops up the shortcut menu kuaijiecaidan at the pointer.
+    virtual void popupShortcutMenu() {}
+    // Shows a newly loaded picture at the zoom ratio r of the one before.
+    virtual void zoomCarryOver(double r) { (void)r; }
+    // The slider panel's toggles (1 switches variable speed) and hover reset.
+    virtual void xuan_Click(int Index) { (void)Index; }
+    virtual void hoverReset() {}
 };

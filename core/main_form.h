@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/dispatcher.h"
 #include "core/display_refresh.h"
+#include "core/start_up.h"
 #include "core/form1.h"
 #include "options/options_file.h"
 #include "options/options_menu.h"
@@ -26,8 +28,23 @@ public:
     void duquxuanxiang() override;
     void baocunliebiao() override;
 
+    // What the program was started with; read by the start sequence.
+    void setCommandLine(const QStringList& arguments, const QString& workingDir);
+    void formLoad();
+    void formUnload();
+    void dropFiles(const QStringList& paths);
+    void shijian1() override;
+    void shijian5() override;
+    void unloadSplash() override;
+    void endProgram() override;
+    // Set by the window: closing the splash, and ending the program.
+    std::function<void()> closeSplash;
+    std::function<void()> quit;
+
 private:
     DisplayRefresh displayRefresh_;
+    StartUp startUp_;
+    Dispatcher dispatcher_;
     ListWriter listWriter_;
     PlaylistSorter sorter_;
     ListSaver listSaver_;

@@ -44,3 +44,14 @@ WindowFrame::State WidgetWindowFrame::windowState() const
         return Minimized;
     return window_->isMaximized() ? Maximized : Normal;
 }
+
+QString WidgetWindowFrame::caption() const
+{
+    return window_ ? window_->windowTitle() : QString();
+}
+
+void WidgetWindowFrame::setCaption(const QString& text)
+{
+    if (window_ && window_->windowTitle() != text)
+        window_->setWindowTitle(text);
+}

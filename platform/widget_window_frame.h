@@ -18,6 +18,8 @@ public:
     double scaleWidth() const override;
     double scaleHeight() const override;
     State windowState() const override;
+    QString caption() const override;
+    void setCaption(const QString& text) override;
 
 private:
     QPointer<QWidget> window_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The main window's outer frame as the display logic sees it, in twips:
 // the outer size (border and caption included) and the client size
 // (ScaleWidth / ScaleHeight). Setting the outer size changes the client
@@ -17,4 +19,8 @@ public:
     virtual double scaleWidth() const = 0;
     virtual double scaleHeight() const = 0;
     virtual State windowState() const = 0;
+
+    // The caption in the window's title bar.
+    virtual QString caption() const = 0;
+    virtual void setCaption(const QString& text) = 0;
 };

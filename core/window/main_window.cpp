@@ -9,7 +9,12 @@
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
+#include <QMimeData>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QShortcut>
 
@@ -28,10 +33,26 @@ MainWindow::MainWindow()
     resize(kDesignedClientWidth, kDesignedClientHeight);
     createControls();
 
-    form_->state.standard_height = frame_.height() - 260;
+    setAcceptDrops(true);
     form_->WindowsMediaPlayer1.setEnableContextMenu(false);
-    connect(&form_->Timer1, &QTimer::timeout, this, [this] { form_->shijian2(); });
+    // exit(), not quit(): quit() would ask the windows to close again.
+    form_->quit = [] { QCoreApplication::exit(0); };
+    // A desktop logout ends the program without a close request: keep
+    // what the user built all the same.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { form_->cunchuxuanxiang(); });
+}
+
+void MainWindow::load(const QStringList& arguments, const QPoint& where)
+{
+    form_->setCommandLine(arguments, QDir::currentPath());
+    // Where the splash was, but wholly on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(qBound(screen.left(), where.x(), qMax(screen.left(), screen.right() - QWidget::width())),
+         qBound(screen.top(), where.y(), qMax(screen.top(), screen.bottom() - QWidget::height())));
+    show();
+    form_->formLoad();
     form_->Timer1.start();
+    activateWindow();
 }
 
 MainWindow::~MainWindow()
@@ -103,6 +124,30 @@ void MainWindow::placeStatusLine()
     if (!ditiao_)
         return;
     ditiao_->setPlace({180, frame_.scaleHeight() - 320, frame_.scaleWidth() - 360, 270});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The window stays until the end timer ends the program.
+    event->ignore();
+    form_->formUnload();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    form_->dropFiles(paths);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event)

@@ -25,8 +25,15 @@ public:
 
     MainForm& form() { return *form_; }
 
+    // Shows the window where the splash is and runs the window's load with
+    // the files the program was started with.
+    void load(const QStringList& arguments, const QPoint& where);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

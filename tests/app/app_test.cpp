@@ -1,9 +1,15 @@
 // The real program on the test display: started as a user starts it,
-// checked through what a person sees.
+// checked through what a person sees and the files it leaves.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -16,41 +22,110 @@ QString runTool(const QString& program, const QStringList& args, int timeoutMs =
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
+// Copies the application folder, so the program's own files are written
+// into a folder of the test's.
+bool copyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        const QString target = to + "/" + entry.fileName();
+        const bool ok = entry.isDir() ? copyFolder(entry.filePath(), target)
+                                      : QFile::copy(entry.filePath(), target);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 class RunningApp : public ::testing::Test {
 protected:
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "needs the test display";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("QT_QPA_PLATFORM");
-        app_.setProcessEnvironment(env);
-        app_.start(APP_EXECUTABLE, {});
-        ASSERT_TRUE(app_.waitForStarted());
-        windowId_ = runTool("xdotool", {"search", "--sync", "--onlyvisible", "--pid",
-                                        QString::number(app_.processId())})
-                        .section('\n', 0, 0);
-        ASSERT_FALSE(windowId_.isEmpty()) << "the main window never showed";
+        ASSERT_TRUE(copyFolder(QFileInfo(APP_EXECUTABLE).path(), appDir()));
     }
 
     void TearDown() override
     {
         if (app_.state() == QProcess::NotRunning)
             return;
-        app_.terminate();
-        if (!app_.waitForFinished(5000))
-            app_.kill();
+        app_.kill();
+        app_.waitForFinished(5000);
     }
 
+    QString appDir() const { return dir_.filePath("app"); }
+
+    void launch(const QStringList& arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        app_.setProcessEnvironment(env);
+        app_.setWorkingDirectory(dir_.path());
+        app_.start(appDir() + "/xuanyinfang", arguments);
+        ASSERT_TRUE(app_.waitForStarted());
+        // The splash shows first and closes about a second after the main
+        // window appears; the main window is the one that stays.
+        QStringList windows;
+        QTest::qWaitFor(
+            [&] {
+                windows = runTool("xdotool", {"search", "--onlyvisible", "--pid",
+                                              QString::number(app_.processId())})
+                              .split('\n', Qt::SkipEmptyParts);
+                return windows.size() == 1 && title(windows[0]) != "璇音坊 10.90";
+            },
+            10000);
+        ASSERT_EQ(windows.size(), 1) << "no main window on its own";
+        windowId_ = windows[0];
+    }
+
+    QString title() const { return title(windowId_); }
+    // Some rotation of the idle text is in the title bar.
+    bool showsIdleTitle() const
+    {
+        const QString text = "  璇音坊 10.90      ";
+        const QString seen = title();
+        return seen.size() == text.size() && (text + text).contains(seen);
+    }
+    static QString title(const QString& id) { return runTool("xdotool", {"getwindowname", id}); }
+
+    QStringList savedList() const
+    {
+        QFile file(appDir() + "/数据库/播放列表.qmx");
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringDecoder gb18030("GB18030");
+        return QString(gb18030(file.readAll())).split("\r\n", Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir dir_;
     QProcess app_;
     QString windowId_;
 };
 
-TEST_F(RunningApp, ShowsItsTitledWindowAtTheDesignedSize)
+TEST_F(RunningApp, ShowsItsWindowWithTheScrollingTitle)
 {
-    EXPECT_EQ(runTool("xdotool", {"getwindowname", windowId_}), "璇音坊 10.90");
+    launch({});
+    EXPECT_TRUE(showsIdleTitle());
     const QString geometry = runTool("xdotool", {"getwindowgeometry", windowId_});
-    EXPECT_TRUE(geometry.contains("800x560")) << geometry.toStdString();
+    EXPECT_TRUE(geometry.contains("800x")) << geometry.toStdString();
+}
+
+TEST_F(RunningApp, EndingOnSignalKeepsTheListForTheNextStart)
+{
+    launch({"first.mp3", "/media/second.mp4"});
+    ::kill(pid_t(app_.processId()), SIGTERM);
+    ASSERT_TRUE(app_.waitForFinished(5000));
+    const QStringList expected = {dir_.filePath("first.mp3"), "/media/second.mp4"};
+    EXPECT_EQ(savedList(), expected);
+
+    launch({});
+    // The list came back: the title scrolls the idle text and closing
+    // writes the same list again.
+    EXPECT_TRUE(showsIdleTitle()) << title().toStdString();
+    ::kill(pid_t(app_.processId()), SIGTERM);
+    ASSERT_TRUE(app_.waitForFinished(5000));
+    EXPECT_EQ(savedList(), expected);
 }
 
 TEST(AppFolder, ExecutableSitsBesideItsDataFolders)

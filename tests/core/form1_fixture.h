@@ -18,6 +18,13 @@ public:
     void fittedPlacement() override { calls << "fittedPlacement"; }
     void windowHeightRule() override { calls << "windowHeightRule"; }
     void zoomPlacement() override { calls << "zoomPlacement"; }
+    void shijian1() override { calls << "shijian1"; }
+    void shijian2() override { calls << "shijian2"; }
+    void shijian3() override { calls << "shijian3"; }
+    void shijian5() override { calls << "shijian5"; }
+    void shijian6() override { calls << "shijian6"; }
+    void rengong_kongzhi(int shu) override { calls << "rengong_kongzhi:" + QString::number(shu); }
+    void unloadSplash() override { calls << "unloadSplash"; }
 
     QStringList calls;
 };

@@ -16,8 +16,11 @@ public:
     double scaleWidth() const override { return clientWidth; }
     double scaleHeight() const override { return clientHeight; }
     State windowState() const override { return state; }
+    QString caption() const override { return title; }
+    void setCaption(const QString& text) override { title = text; }
 
     double clientWidth = 12000;
     double clientHeight = 8400;
     State state = Normal;
+    QString title;
 };
