@@ -14,6 +14,8 @@ public:
 
     // The picture file the splash chose (it may not exist).
     QString pictureFile() const { return pictureFile_; }
+    bool showsPicture() const { return !Image3->pixmap().isNull(); }
+    QString label() const { return Label1->text(); }
 
 private:
     QLabel* Image3 = nullptr;
