@@ -5,7 +5,6 @@
 #include "core/version.h"
 #include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
-#include "core/window/nested_menu_view.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
 
@@ -98,9 +97,9 @@ void MainWindow::createPlaylistMenus()
     connect(sortMenu_, &MenuView::itemClicked, this, [this](int i) { form_->paixu1_Click(i); });
     auto* loopMenu = new MenuView(QStringLiteral("循环播放(&X)"), form_->xunhuan1, this);
     connect(loopMenu, &MenuView::itemClicked, this, [this](int i) { form_->xunhuan1_Click(i); });
-    optionsMenu_ = new NestedMenuView(QStringLiteral("选项(&X)"), form_->xuanxiang1, this);
+    optionsMenu_ = new MenuView(QStringLiteral("选项(&X)"), form_->xuanxiang1, this);
     optionsMenu_->setSubmenu(OptionsItem::Loop, loopMenu);
-    connect(optionsMenu_, &NestedMenuView::itemClicked, this,
+    connect(optionsMenu_, &MenuView::itemClicked, this,
             [this](int i) { form_->xuanxiang1_Click(i); });
     // Until the label menu bar pops them up: Alt+L list, Alt+P sort, Alt+X options.
     const auto popupOn = [this](QKeyCombination keys, auto* menu) {

@@ -11,7 +11,6 @@
 class ListMenuPopup;
 class MediaPlayer;
 class MenuView;
-class NestedMenuView;
 class NoDriveMci;
 
 // The main window on screen. It shows what the handlers put into the
@@ -54,5 +53,5 @@ private:
     MenuView* shortcutMenu_ = nullptr;
     ListMenuPopup* listMenu_ = nullptr;
     MenuView* sortMenu_ = nullptr;
-    NestedMenuView* optionsMenu_ = nullptr;
+    MenuView* optionsMenu_ = nullptr;
 };

@@ -7,6 +7,12 @@ MenuView::MenuView(const QString& title, const MenuArray& items, QWidget* parent
     rebuild();
 }
 
+void MenuView::setSubmenu(int index, QMenu* submenu)
+{
+    submenus_[index] = submenu;
+    rebuild();
+}
+
 void MenuView::rebuild()
 {
     clear();
@@ -18,11 +24,17 @@ void MenuView::rebuild()
             addSeparator();
             continue;
         }
+        const int index = it.key();
+        if (QMenu* submenu = submenus_.value(index)) {
+            submenu->setTitle(item.caption);
+            QAction* action = addMenu(submenu);
+            action->setEnabled(item.enabled);
+            continue;
+        }
         QAction* action = addAction(item.caption);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
         action->setEnabled(item.enabled);
-        const int index = it.key();
         connect(action, &QAction::triggered, this, [this, index] { emit itemClicked(index); });
     }
 }
