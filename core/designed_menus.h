@@ -59,3 +59,32 @@ inline constexpr int Forward = 4;
 inline constexpr int Back = 5;
 inline constexpr int PlayPoints = 7;
 } // namespace ControlItem
+
+// The Audio menu yinping1 and its volume-preset submenu yinliang1 ("1" to "10").
+MenuArray designedAudioMenu();
+MenuArray designedVolumeMenu();
+
+namespace AudioItem {
+inline constexpr int Mute = 0;
+inline constexpr int Volume = 2; // opens yinliang1
+inline constexpr int VolumeUp = 3;
+inline constexpr int VolumeDown = 4;
+} // namespace AudioItem
+
+// The Image menu tuxiang1 and its percentage submenu bili1.
+MenuArray designedImageMenu();
+MenuArray designedPercentMenu();
+
+namespace ImageItem {
+inline constexpr int ZoomIn = 0;     // "放大一倍(&F)"
+inline constexpr int ZoomOut = 1;    // "缩小一半(&S)"
+inline constexpr int ActualSize = 3; // "原始尺寸(&Y)"
+inline constexpr int Percent = 5;    // opens bili1
+inline constexpr int Normal = 7;     // "恢复正常(&H)"
+inline constexpr int CloseAll = 8;   // "关闭一切(&C)"
+inline constexpr int PrintPreview = 10;
+} // namespace ImageItem
+
+namespace PercentItem {
+inline constexpr int Custom = 11; // "自定义"
+} // namespace PercentItem

@@ -11,9 +11,13 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <array>
+
+class SystemVolume;
 
 // The controls of the main window that the handlers drive. The real
 // window supplies widget-backed ones; tests supply plain ones.
@@ -26,6 +30,16 @@ struct Form1Controls {
     LabelControl& ditiao;             // status line
     WindowFrame& window;
     Mci& mci;                         // audio-CD command device
+};
+
+// A control's mouse pointer: the arrow, or the custom cursor whose picture
+// and hot spot were loaded into MouseIcon.
+struct MousePointerState {
+    static constexpr int Arrow = 0;
+    static constexpr int Custom = 99;
+    int MousePointer = Arrow;
+    QImage MouseIcon;
+    QPoint hotSpot;
 };
 
 // The main window as the handlers see it: its state record, its controls
@@ -145,4 +159,34 @@ public:
     // The slider panel's toggles (1 switches variable speed) and hover reset.
     virtual void xuan_Click(int Index) { (void)Index; }
     virtual void hoverReset() {}
+
+    // Audio: the system's volume and mute (none: volume changes reach
+    // nothing), the Audio menu and its presets, and the slider panel's
+    // knobs (volume, speed, progress, balance) and toggles (mute, variable
+    // speed, x10) as placed controls.
+    SystemVolume* systemVolume = nullptr;
+    MenuArray yinping1 = designedAudioMenu();
+    MenuArray yinliang1 = designedVolumeMenu();
+    std::array<PlacedControl, 4> huakuai;
+    std::array<ImageControl, 3> xuan;
+    virtual void yinping1_Click(int Index) { (void)Index; }
+    virtual void yinliang1_Click(int Index) { (void)Index; }
+
+    // Pictures: the Image menu and its percentage submenu, the background
+    // holder the skin painter draws from, Image1's mouse pointer and input.
+    MenuArray tuxiang1 = designedImageMenu();
+    MenuArray bili1 = designedPercentMenu();
+    ImageControl beijing_linshi;
+    MousePointerState Image1Pointer;
+    virtual void tuxiang1_Click(int Index) { (void)Index; }
+    virtual void bili1_Click(int Index) { (void)Index; }
+    virtual void huamian_Click(int Index) { (void)Index; }
+    virtual void Image1_DblClick() {}
+    virtual void Image1_MouseDown(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
+    virtual void Image1_MouseUp(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
+    virtual void Image1_MouseMove(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
+    // Pops up the Image menu tuxiang at the pointer.
+    virtual void popupImageMenu() {}
+    // The print preview Form2: recomputes its layout and shows it modeless.
+    virtual void showPrintPreview() {}
 };

@@ -63,4 +63,7 @@ struct Form1State {
     QString cd_drive;
     QString mci_reply;
     int cd_track = 0;
+
+    // playing an entry
+    int fail_count = 0;                 // entries given up one after another in loop-all
 };

@@ -11,7 +11,7 @@
 //  - url: a full path, or "" to empty the player; setting a path opens the
 //    medium and starts it (auto start).
 //  - positions and durations in seconds, picture size in pixels.
-//  - playState: one of the PlayState values below.
+//  - playState: one of the PlayState values below; Undefined while empty.
 //  - balance: -10000 ... 10000, hundredths of a decibel by which the far
 //    channel is lowered (200 lowers the left channel by 2 dB, -5000 the
 //    right channel by 50 dB, 0 leaves both).

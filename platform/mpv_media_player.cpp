@@ -105,7 +105,8 @@ void MpvMediaPlayer::setUrl(const QString& path)
     loaded_ = false;
     seekTarget_.reset();
     core_->command({"stop"});
-    setState(Ready);
+    // An emptied player has no state to report, like the classic control.
+    setState(Undefined);
 }
 
 void MpvMediaPlayer::load()

@@ -23,6 +23,8 @@ test_pkgs=(
   clang libclang-rt-14-dev
   xvfb xauth pulseaudio pulseaudio-utils alsa-utils
   ffmpeg sox poppler-utils trayer imagemagick xdotool
+  # the command-line player the playback benchmark compares with
+  mpv
 )
 
 case "${1:-run}" in

@@ -5,6 +5,7 @@
 #include "core/version.h"
 #include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
+#include "platform/desktop_system_volume.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
 
@@ -82,10 +83,17 @@ void MainWindow::createControls()
     form_ = std::make_unique<MainForm>(Form1Controls{
         *player1_, *player2_, *picture1_, *image1_, *image2_, *ditiao_, frame_, *mci_});
 
+    // The system's volume: the sound server's default sink, or ALSA's "Master".
+    systemVolume_ = std::make_unique<DesktopSystemVolume>();
+    form_->systemVolume = systemVolume_.get();
     dialogs_ = std::make_unique<QtDialogs>(this);
     form_->dialogs = dialogs_.get();
     shortcutMenu_ = new MenuView(QStringLiteral("快捷(&K)"), form_->kuaijiecaidan1, this);
+    connect(shortcutMenu_, &MenuView::itemClicked, this,
+            [this](int i) { form_->kuaijiecaidan1_Click(i); });
+    form_->showShortcutMenu = [this] { shortcutMenu_->popup(QCursor::pos()); };
     createPlaylistMenus();
+    createAudioMenu();
     placeStatusLine();
 }
 
@@ -109,12 +117,35 @@ void MainWindow::createPlaylistMenus()
     popupOn(Qt::ALT | Qt::Key_L, listMenu_);
     popupOn(Qt::ALT | Qt::Key_P, sortMenu_);
     popupOn(Qt::ALT | Qt::Key_X, optionsMenu_);
+
+    auto* pointMenu = new MenuView(QStringLiteral("选择播放点(&Z)"), form_->baifenbi, this);
+    connect(pointMenu, &MenuView::itemClicked, this, [this](int i) { form_->baifenbi_Click(i); });
+    auto* controlMenu = new MenuView(QStringLiteral("控制(&C)"), form_->kongzhi1, this);
+    controlMenu->setSubmenu(ControlItem::PlayPoints, pointMenu);
+    connect(controlMenu, &MenuView::itemClicked, this, [this](int i) { form_->kongzhi1_Click(i); });
+    popupOn(Qt::ALT | Qt::Key_C, controlMenu);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeStatusLine();
+}
+
+// The Audio menu and its volume presets; until the label menu bar pops it
+// up, Alt+A does.
+void MainWindow::createAudioMenu()
+{
+    auto* volumeMenu = new MenuView(QStringLiteral("音量(&A)"), form_->yinliang1, this);
+    connect(volumeMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinliang1_Click(i); });
+    // The volume item is clicked as its submenu opens.
+    connect(volumeMenu, &QMenu::aboutToShow, this,
+            [this] { form_->yinping1_Click(AudioItem::Volume); });
+    auto* audioMenu = new MenuView(QStringLiteral("音频(&A)"), form_->yinping1, this);
+    audioMenu->setSubmenu(AudioItem::Volume, volumeMenu);
+    connect(audioMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinping1_Click(i); });
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this), &QShortcut::activated, this,
+            [audioMenu] { audioMenu->popup(QCursor::pos()); });
 }
 
 // The status line runs along the foot of the window.

@@ -12,6 +12,7 @@ class ListMenuPopup;
 class MediaPlayer;
 class MenuView;
 class NoDriveMci;
+class SystemVolume;
 
 // The main window on screen. It shows what the handlers put into the
 // window's model (players, viewer frame, status line, menus), forwards
@@ -38,6 +39,7 @@ protected:
 private:
     void createControls();
     void createPlaylistMenus();
+    void createAudioMenu();
     void placeStatusLine();
 
     std::unique_ptr<MediaPlayer> player1_;
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<ImageControl> image2_;
     std::unique_ptr<WidgetLabel> ditiao_;
     std::unique_ptr<NoDriveMci> mci_;
+    std::unique_ptr<SystemVolume> systemVolume_;
     WidgetWindowFrame frame_{this};
     std::unique_ptr<MainForm> form_;
     std::unique_ptr<QtDialogs> dialogs_;

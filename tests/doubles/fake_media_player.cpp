@@ -22,7 +22,7 @@ void FakeMediaPlayer::setUrl(const QString& path)
     url_ = path;
     width_ = height_ = 0;
     duration_ = position_ = 0;
-    state_ = path.isEmpty() ? Ready : Transitioning;
+    state_ = path.isEmpty() ? Undefined : Transitioning;
 }
 
 void FakeMediaPlayer::play()

@@ -62,7 +62,7 @@ TEST_P(MpvMedium, OpensPlaysAndTellsItsSize)
     EXPECT_NEAR(p.player.duration().value_or(0), 3.0, 0.1);
 
     p.player.setUrl("");
-    EXPECT_EQ(p.player.playState(), MediaPlayer::Ready);
+    EXPECT_EQ(p.player.playState(), MediaPlayer::Undefined);
     EXPECT_FALSE(p.player.duration());
     EXPECT_FALSE(p.player.currentPosition());
     EXPECT_FALSE(p.player.imageSourceWidth());

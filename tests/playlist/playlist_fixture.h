@@ -16,7 +16,8 @@
 #include <string>
 
 // The hub over plain controls. It records the entries it is asked to play
-// (the hub itself only moves the check mark) and the background choices.
+// (and only moves the check mark, ending a drop as playing does) and the
+// background choices.
 class PlaylistForm : public MainForm {
 public:
     using MainForm::MainForm;
@@ -26,7 +27,9 @@ public:
         clicks << Index;
         timerActiveAtClick = Timer1.isActive();
         busyAtClick = QGuiApplication::overrideCursor() != nullptr;
-        MainForm::liebiao_Click(Index);
+        if (liebiao.contains(Index))
+            PlaylistEntries::checkOnly(*this, Index);
+        state.tuofang.clear();
     }
     void beijing1_Click(int Index) override { backgroundClicks << Index; }
 

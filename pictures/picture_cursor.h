@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+// The mouse cursors of the picture Image1, files under the program directory.
+namespace PictureCursor {
+
+inline const QString kDown = QStringLiteral("tubiao/down.cur"); // left button held, zoomed
+inline const QString kUp = QStringLiteral("tubiao/up.cur");     // over the zoomed picture
+inline const QString kMove = QStringLiteral("tubiao/move.ico"); // left half, other modes
+
+// Shows the cursor file `relative` (read afresh) and remembers it in
+// cursor_file. A file that cannot be read leaves the cursor as it was.
+void show(Form1& form, const QString& relative);
+// As show(), unless it is the file last loaded.
+void showUnlessCurrent(Form1& form, const QString& relative);
+// The ordinary arrow.
+void arrow(Form1& form);
+
+} // namespace PictureCursor

@@ -1,0 +1,120 @@
+#include "pictures/picture_mouse.h"
+
+#include "core/designed_menus.h"
+#include "core/content_area.h"
+#include "core/display_mode.h"
+#include "core/form1.h"
+#include "pictures/picture_cursor.h"
+
+namespace {
+
+const QString kDragging = QStringLiteral("开始");
+const QString kFromPopup = QStringLiteral("快捷");
+const QString kPlaying = QStringLiteral("正在播放");
+constexpr int kLeft = 1;
+constexpr int kRight = 2;
+constexpr int kMiddle = 4;
+
+// One axis of the drag step. The frame moves by the pointer's offset from
+// the pressed point (measured in the moving picture, so the pressed point
+// stays under the pointer), only while it is larger than the area and only
+// in a direction that does not open a gap; the next layout pulls back an
+// overshoot.
+double dragged(double pos, double size, double lo, double hi, double at, double pressed)
+{
+    if (size <= hi - lo)
+        return pos;
+    const double d = at - pressed;
+    if (pos + size > hi) {
+        if (at < pressed || (at > pressed && pos < lo))
+            return pos + d;
+    } else if (pos + size == hi && at > pressed) {
+        return pos + d;
+    }
+    return pos;
+}
+
+} // namespace
+
+bool PictureMouse::zoomed() const
+{
+    return form_.state.display_mode == DisplayMode::Zoom;
+}
+
+void PictureMouse::Image1_DblClick()
+{
+    const QString& mode = form_.state.display_mode;
+    if (mode == DisplayMode::Zoom) {
+        form_.tuxiang1_Click(ImageItem::Normal);
+    } else if (mode == DisplayMode::Cd || mode == DisplayMode::Audio) {
+        const bool playing = form_.ditiao.caption().left(4) == kPlaying;
+        form_.kongzhi1_Click(playing ? ControlItem::Pause : ControlItem::Play);
+    }
+}
+
+void PictureMouse::Image1_MouseDown(int Button, int Shift, double x, double y)
+{
+    (void)Shift;
+    if (Button != kLeft || !zoomed())
+        return;
+    PictureCursor::show(form_, PictureCursor::kDown);
+    Form1State& s = form_.state;
+    s.drag_state = kDragging;
+    s.press_y = y;
+    s.press_x = x;
+}
+
+void PictureMouse::Image1_MouseUp(int Button, int Shift, double x, double y)
+{
+    (void)Shift;
+    (void)y;
+    if (!zoomed()) {
+        if (Button == kRight && x <= form_.Image1.width() / 2)
+            form_.popupImageMenu();
+        else if (Button == kRight)
+            form_.popupShortcutMenu();
+        return;
+    }
+    if (Button == kLeft)
+        PictureCursor::show(form_, PictureCursor::kUp);
+    form_.state.drag_state.clear();
+    if (Button == kRight) {
+        form_.state.popup_origin = kFromPopup;
+        form_.popupImageMenu();
+    } else if (Button == kMiddle) {
+        form_.popupShortcutMenu();
+    }
+}
+
+void PictureMouse::Image1_MouseMove(int Button, int Shift, double x, double y)
+{
+    (void)Button;
+    (void)Shift;
+    form_.hoverReset();
+    if (!zoomed()) {
+        form_.tuxiang1[ImageItem::Normal].enabled = false;
+        if (x > form_.Image1.width() / 2)
+            PictureCursor::arrow(form_);
+        else
+            PictureCursor::showUnlessCurrent(form_, PictureCursor::kMove);
+        return;
+    }
+    form_.tuxiang1[ImageItem::Normal].enabled = true;
+    form_.Image1Pointer.MousePointer = MousePointerState::Custom;
+    if (form_.state.drag_state != kDragging)
+        PictureCursor::showUnlessCurrent(form_, PictureCursor::kUp);
+    if (form_.state.drag_state == kDragging)
+        dragStep(x, y);
+}
+
+// The layout first puts right what the previous step overshot.
+void PictureMouse::dragStep(double x, double y)
+{
+    form_.shijian2();
+    const Form1State& s = form_.state;
+    const ContentArea a = contentArea(form_.window.scaleWidth(), form_.window.scaleHeight(),
+                                      s.top_offset);
+    PlacedControl& frame = form_.Picture1;
+    frame.setLeft(dragged(frame.left(), frame.width(), a.L, a.R, x, s.press_x));
+    frame.setTop(dragged(frame.top(), frame.height(), a.T, a.B, y, s.press_y));
+}

@@ -1,0 +1,80 @@
+#include "pictures/start_pictures.h"
+
+#include "core/designed_menus.h"
+#include "core/display_mode.h"
+#include "core/form1.h"
+#include "pictures/picture_file.h"
+#include "pictures/picture_menus.h"
+
+#include <QRandomGenerator>
+#include <QTime>
+
+namespace {
+
+constexpr double kParked = 20000;
+
+double timeSeededRandom()
+{
+    QRandomGenerator generator(quint32(QTime::currentTime().msecsSinceStartOfDay()));
+    return generator.generateDouble();
+}
+
+} // namespace
+
+StartPictures::StartPictures(Form1& form) : random(timeSeededRandom), form_(form) {}
+
+void StartPictures::huamian_Click(int Index)
+{
+    MenuArray& menu = form_.huamian;
+    if (!menu.contains(Index))
+        return;
+    if (!DisplayMode::isStartPictureMode(form_.state.display_mode)) {
+        PictureMenus::checkOnly(menu, Index);
+        form_.shijian2();
+        return;
+    }
+    for (const int j : PictureMenus::wrappedFrom(menu, Index)) {
+        const QString path = form_.programPath(PictureMenus::kStartPictureDir + menu.at(j).caption);
+        form_.state.media_error.clear();
+        form_.WindowsMediaPlayer2.setUrl(path);
+        if (PictureFile::loadInto(form_.Image2, path)) {
+            PictureMenus::checkOnly(menu, j);
+            break;
+        }
+    }
+    form_.shijian2();
+}
+
+void StartPictures::kaishihuamian()
+{
+    const MenuArray& menu = form_.huamian;
+    const auto& items = menu.items();
+    if (items.isEmpty() || (items.size() == 1 && !items.first().enabled))
+        return;
+    const MenuArray& options = form_.xuanxiang1;
+    if (options.contains(OptionsItem::RandomStartPicture)
+        && options.at(OptionsItem::RandomStartPicture).checked) {
+        const int k = qBound(0, int(random() * items.size()), int(items.size()) - 1);
+        form_.huamian_Click(items.keys().at(k));
+        return;
+    }
+    for (auto it = items.cbegin(); it != items.cend(); ++it) {
+        if (it.value().checked) {
+            form_.huamian_Click(it.key());
+            return;
+        }
+    }
+}
+
+void StartPictures::chooseStartPictureControl()
+{
+    MediaPlayer& player = form_.WindowsMediaPlayer2;
+    if (player.imageSourceHeight().value_or(0) > 0) {
+        player.setLeft(0);
+        player.setTop(form_.Image2.picture().isNull() ? 0 : kParked);
+    } else {
+        player.setLeft(kParked);
+    }
+    if (form_.Image1.picture().cacheKey() != form_.Image2.picture().cacheKey())
+        form_.Image1.setPicture(form_.Image2.picture());
+}

@@ -1,0 +1,75 @@
+#include "playback/player_wait.h"
+
+#include "core/flags.h"
+#include "core/form1.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace PlayerWait {
+
+namespace {
+
+constexpr int kLookAgainMs = 10;
+
+bool above0(const std::optional<double>& v)
+{
+    return v.value_or(0) > 0;
+}
+
+// One stage of the open wait; false when a media error ended it.
+bool openStage(Form1& form, MediaPlayer& player, int timeoutMs,
+               const std::function<bool()>& done)
+{
+    QString& error = form.state.media_error;
+    until(player, timeoutMs, [&] { return error == Flag::MediaError || done(); });
+    if (error != Flag::MediaError)
+        return true;
+    error.clear();
+    return false;
+}
+
+} // namespace
+
+bool until(MediaPlayer& player, int timeoutMs, const std::function<bool()>& done)
+{
+    if (done())
+        return true;
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    const auto look = [&] {
+        if (done() || deadline.hasExpired())
+            loop.quit();
+    };
+    QTimer again;
+    again.setInterval(kLookAgainMs);
+    QObject::connect(&again, &QTimer::timeout, &loop, look);
+    QObject::connect(&player, &MediaPlayer::StatusChange, &loop, look);
+    QObject::connect(&player, &MediaPlayer::MediaError, &loop, look);
+    again.start();
+    loop.exec();
+    return done();
+}
+
+void forLength(MediaPlayer& player)
+{
+    until(player, 3000, [&] { return above0(player.duration()); });
+}
+
+void openWait(Form1& form, MediaPlayer& player)
+{
+    const bool going = openStage(form, player, 1000, [&] {
+        const auto d = player.duration();
+        return !d || *d > 0;
+    });
+    if (!going)
+        return;
+    openStage(form, player, 2000, [&] {
+        const auto w = player.imageSourceWidth();
+        const auto p = player.currentPosition();
+        return !w || !p || *w > 0 || *p > 0;
+    });
+}
+
+} // namespace PlayerWait

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/main_form.h"
+#include "doubles/fake_window_frame.h"
+#include "doubles/opening_media_player.h"
+#include "doubles/scripted_dialogs.h"
+#include "doubles/scripted_mci.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <ostream>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// The application's hub with the calls into features that are not under
+// test recorded instead of run.
+class PlaybackForm : public MainForm {
+public:
+    using MainForm::MainForm;
+
+    void kaishihuamian() override { calls << "kaishihuamian"; }
+    void xuan_Click(int Index) override { calls << QString("xuan_Click:%1").arg(Index); }
+    void popupShortcutMenu() override { calls << "popupShortcutMenu"; }
+    void zoomCarryOver(double r) override { calls << QString("zoomCarryOver:%1").arg(r); }
+    void hoverReset() override { calls << "hoverReset"; }
+    void rengong_kongzhi(int shu) override
+    {
+        calls << QString("rengong_kongzhi:%1").arg(shu);
+        if (shu == 2)
+            seekTargets << state.position_ms;
+    }
+
+    QStringList calls;
+    QList<double> seekTargets; // position_ms at each seek
+};
+
+struct PlaybackFixture {
+    PlaybackFixture();
+
+    // Replaces the list with these paths; the dispatcher stays off, so a
+    // test runs the ticks itself.
+    void setList(const QStringList& paths);
+    // A media file of the catalogue under the temporary folder.
+    QString medium(const QString& name, int width, int height, double seconds = 60);
+    // A real picture file, width x height pixels.
+    QString picture(const QString& name, int width = 40, int height = 30);
+    QString missing(const QString& name) const { return dir.filePath(name); }
+    // The paths given to the main player (emptying it left out).
+    QStringList opened() const;
+    // The messages shown, in order.
+    QStringList messages() const;
+    void tick();
+    void selectLoop(int mode) { form.xunhuan1_Click(mode); }
+    void setNoPicturesInLoopAll(bool on);
+
+    QTemporaryDir dir;
+    OpeningMediaPlayer player1;
+    FakeMediaPlayer player2;
+    PlacedControl picture1;
+    ImageControl image1;
+    ImageControl image2;
+    LabelControl ditiao;
+    FakeWindowFrame window;
+    ScriptedMci mci;
+    ScriptedDialogs dialogs;
+    PlaybackForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};
