@@ -88,7 +88,8 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
 {
     QInputDialog dialog(parent_);
     dialog.setWindowTitle(windowTitle(title));
-    dialog.setLabelText(prompt);
+    // Prompts break their lines with CR LF or a lone CR; a label breaks at LF.
+    dialog.setLabelText(QString(prompt).replace("\r\n", "\n").replace(u'\r', u'\n'));
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));

@@ -7,22 +7,14 @@
 #include "playback/entry_opener.h"
 #include "playback/numeric_value.h"
 #include "playback/player_wait.h"
+#include "pictures/picture_file.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+
 
 namespace {
 
 constexpr double kHundredHours = 100 * 3600;
-
-QImage loadPicture(const QString& path)
-{
-    if (path.isEmpty() || QFileInfo(path).isDir())
-        return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
-}
 
 // Audio and CD play behind the start picture.
 void showStartPicture(Form1& form)
@@ -36,12 +28,7 @@ void showStartPicture(Form1& form)
 
 EntryOpener::Kind EntryOpener::tryPicture(const QString& path, double ratio)
 {
-    const QImage picture = loadPicture(path);
-    ImageControl& image = form_.Image2;
-    image.setPicture(picture);
-    image.setWidth(pixelsToTwips(picture.width()));
-    image.setHeight(pixelsToTwips(picture.height()));
-    if (picture.isNull())
+    if (!PictureFile::loadInto(form_.Image2, path))
         return Kind::Neither;
     if (refusedInLoopAll())
         return Kind::Refused;

@@ -10,6 +10,8 @@ run_pkgs=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins
   libmpv-dev libcdio-dev libcdio-paranoia-dev libpulse-dev
   libasound2-dev libasound2-plugins libgl1-mesa-dri libopengl-dev
+  # tif/tiff, webp and other picture formats beyond Qt's own
+  qt6-image-formats-plugins
   # The CMake project always configures the tests, so GoogleTest is needed to build at all.
   googletest libgtest-dev libgmock-dev
   # Without a CJK font every Chinese caption is drawn as boxes.

@@ -5,6 +5,7 @@
 #include "core/version.h"
 #include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
+#include "pictures/window/picture_input.h"
 #include "platform/desktop_system_volume.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
@@ -68,11 +69,11 @@ void MainWindow::createControls()
 
     auto* frame = new QWidget(this);
     frame->setAccessibleName(QStringLiteral("图片"));
-    picture1_ = std::make_unique<WidgetControl>(frame);
+    picture1_ = std::make_unique<PictureFrameControl>(frame);
     player2_ = std::make_unique<MpvMediaPlayer>(frame);
-    auto* image1 = new StretchedImageView(frame);
+    auto* image1 = new PictureView(frame);
     image1->setAccessibleName(QStringLiteral("图片"));
-    image1_ = std::make_unique<WidgetImage>(image1);
+    image1_ = std::make_unique<PictureViewControl>(image1, *picture1_);
     image2_ = std::make_unique<ImageControl>();
 
     // A screen reader reads the status line's own text as its name.
@@ -82,6 +83,7 @@ void MainWindow::createControls()
     mci_ = std::make_unique<NoDriveMci>();
     form_ = std::make_unique<MainForm>(Form1Controls{
         *player1_, *player2_, *picture1_, *image1_, *image2_, *ditiao_, frame_, *mci_});
+    new PictureInput(image1, *form_);
 
     // The system's volume: the sound server's default sink, or ALSA's "Master".
     systemVolume_ = std::make_unique<DesktopSystemVolume>();
@@ -93,6 +95,7 @@ void MainWindow::createControls()
             [this](int i) { form_->kuaijiecaidan1_Click(i); });
     form_->showShortcutMenu = [this] { shortcutMenu_->popup(QCursor::pos()); };
     createPlaylistMenus();
+    createImageMenu();
     createAudioMenu();
     placeStatusLine();
 }
@@ -146,6 +149,29 @@ void MainWindow::createAudioMenu()
     connect(audioMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinping1_Click(i); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this), &QShortcut::activated, this,
             [audioMenu] { audioMenu->popup(QCursor::pos()); });
+}
+
+// The Image menu with its percentage submenu, and the Options submenus of
+// backgrounds and start pictures. Until the label menu bar pops it up,
+// Alt+T shows the Image menu.
+void MainWindow::createImageMenu()
+{
+    auto* percentMenu = new MenuView(QStringLiteral("按比例(&A)"), form_->bili1, this);
+    connect(percentMenu, &MenuView::itemClicked, this, [this](int i) { form_->bili1_Click(i); });
+    imageMenu_ = new MenuView(QStringLiteral("图像(&T)"), form_->tuxiang1, this);
+    imageMenu_->setSubmenu(ImageItem::Percent, percentMenu);
+    connect(imageMenu_, &MenuView::itemClicked, this, [this](int i) { form_->tuxiang1_Click(i); });
+    form_->showImageMenu = [this] { imageMenu_->popup(QCursor::pos()); };
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_T), this), &QShortcut::activated, this,
+            [this] { form_->popupImageMenu(); });
+
+    auto* backgroundMenu = new MenuView(QStringLiteral("背景图(&B)"), form_->beijing1, this);
+    connect(backgroundMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->beijing1_Click(i); });
+    optionsMenu_->setSubmenu(OptionsItem::Background, backgroundMenu);
+    auto* startMenu = new MenuView(QStringLiteral("开始画面(&H)"), form_->huamian, this);
+    connect(startMenu, &MenuView::itemClicked, this, [this](int i) { form_->huamian_Click(i); });
+    optionsMenu_->setSubmenu(OptionsItem::StartPicture, startMenu);
 }
 
 // The status line runs along the foot of the window.

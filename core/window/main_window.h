@@ -4,6 +4,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/widget_controls.h"
 #include "platform/widget_window_frame.h"
+#include "pictures/window/picture_view.h"
 
 #include <QWidget>
 #include <memory>
@@ -39,13 +40,14 @@ protected:
 private:
     void createControls();
     void createPlaylistMenus();
+    void createImageMenu();
     void createAudioMenu();
     void placeStatusLine();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
-    std::unique_ptr<WidgetControl> picture1_;
-    std::unique_ptr<WidgetImage> image1_;
+    std::unique_ptr<PictureFrameControl> picture1_;
+    std::unique_ptr<PictureViewControl> image1_;
     std::unique_ptr<ImageControl> image2_;
     std::unique_ptr<WidgetLabel> ditiao_;
     std::unique_ptr<NoDriveMci> mci_;
@@ -57,4 +59,5 @@ private:
     ListMenuPopup* listMenu_ = nullptr;
     MenuView* sortMenu_ = nullptr;
     MenuView* optionsMenu_ = nullptr;
+    MenuView* imageMenu_ = nullptr;
 };
