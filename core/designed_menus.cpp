@@ -105,6 +105,14 @@ MenuArray designedShortcutFolderMenu()
     return folderMenu("视频文件(*.avi;*.mpg;*.wmv)", "列表文件(*.swf;*.qmx)");
 }
 
+MenuArray designedFileMenu()
+{
+    return menuOf({{0, "播放文件(&O)"}, {2, "增加文件(&Z)"}, {3, "-"}, {4, "播放目录(&M)"},
+                   {6, "增加目录(&J)"}, {7, "-"}, {8, "播放CD、VCD或DVD光盘(&V)"}, {9, "-"},
+                   {10, "保存播放列表(&B)"}, {11, "-"}, {14, "弹开 CD-ROM(&Q)"},
+                   {15, "关上 CD-ROM(&M)"}, {16, "-"}, {17, "退    出(&X)"}});
+}
+
 MenuArray designedHelpMenu()
 {
     MenuArray menu;

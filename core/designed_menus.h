@@ -27,6 +27,8 @@ MenuArray designedBackgroundMenu();
 MenuArray designedPlayFolderMenu();
 MenuArray designedAddFolderMenu();
 MenuArray designedShortcutFolderMenu();
+// The File menu wenjian1 (1, 5, 12 and 13 do not exist).
+MenuArray designedFileMenu();
 
 namespace OptionsItem {
 inline constexpr int Loop = 0;

@@ -66,6 +66,7 @@ public:
     MenuArray bofangmulu = designedPlayFolderMenu();       // File ▸ 播放目录 filters
     MenuArray zunjiamulu = designedAddFolderMenu();        // File ▸ 增加目录 filters
     MenuArray kuaijie_mulu = designedShortcutFolderMenu(); // shortcut ▸ 播放目录 filters
+    MenuArray wenjian1 = designedFileMenu();                // File menu
 
     // The folder of the executable, which holds the data folders.
     QString programDir = QCoreApplication::applicationDirPath();
@@ -102,6 +103,10 @@ public:
     virtual void write_liebiao(const QString& xiang, const QString& aa) { (void)xiang; (void)aa; }
     // Plays entry Index of the playlist.
     virtual void liebiao_Click(int Index) { (void)Index; }
+    // The folder filter items of File ▸ 播放目录, File ▸ 增加目录 and the shortcut menu.
+    virtual void bofangmulu_Click(int Index) { (void)Index; }
+    virtual void zunjiamulu_Click(int Index) { (void)Index; }
+    virtual void kuaijie_mulu_Click(int Index) { (void)Index; }
     virtual void paixu1_Click(int Index) { (void)Index; }
     virtual void xuanxiang1_Click(int Index) { (void)Index; }
     virtual void xunhuan1_Click(int Index) { (void)Index; }
@@ -142,6 +147,7 @@ public:
     // Control menu (transport) and shortcut menu commands.
     virtual void kongzhi1_Click(int Index) { (void)Index; }
     virtual void kuaijiecaidan1_Click(int Index) { (void)Index; }
+    virtual void wenjian1_Click(int Index) { (void)Index; }
 
     // Playback: the step buttons' repeat, the Control menu and its play points.
     QTimer Timer3;                              // 200 ms, off until a step button is held

@@ -2,6 +2,8 @@
 
 #include "pictures/picture_menus.h"
 #include "playback/player_wait.h"
+#include "options/file_menu.h"
+#include "playlist/folder_scan.h"
 #include "playlist/playlist_entries.h"
 
 MainForm::MainForm(const Form1Controls& controls)
@@ -102,6 +104,21 @@ void MainForm::baocunliebiao()
     listSaver_.run();
 }
 
+void MainForm::bofangmulu_Click(int Index)
+{
+    FolderScan::bofangmulu_Click(*this, Index);
+}
+
+void MainForm::zunjiamulu_Click(int Index)
+{
+    FolderScan::zunjiamulu_Click(*this, Index);
+}
+
+void MainForm::kuaijie_mulu_Click(int Index)
+{
+    FolderScan::kuaijie_mulu_Click(*this, Index);
+}
+
 void MainForm::shijian3()
 {
     statusLine_.shijian3();
@@ -131,6 +148,22 @@ void MainForm::kuaijiecaidan1_Click(int Index)
     case 7: navigation_.previous(); break;
     case 8: navigation_.next(); break;
     case 9: navigation_.replay(); break;
+    case 11:
+        if (WindowsMediaPlayer1.fullScreen())
+            WindowsMediaPlayer1.setFullScreen(false);
+        wenjian1_Click(FileMenu::PlayFiles);
+        break;
+    case 18: wenjian1_Click(FileMenu::Exit); break;
+    default: break;
+    }
+}
+
+void MainForm::wenjian1_Click(int Index)
+{
+    switch (Index) {
+    case FileMenu::PlayFiles: case FileMenu::AddFiles: FileMenu::playOrAddFiles(*this, Index); break;
+    case FileMenu::SaveList: baocunliebiao(); break;
+    case FileMenu::Exit: formUnload(); break;
     default: break;
     }
 }
@@ -256,4 +289,14 @@ void MainForm::popupImageMenu()
 void MainForm::refreshImageMenu()
 {
     imageMenu_.refreshStates();
+}
+
+void MainForm::chengxutuxiang(const QString& text)
+{
+    skinPainter.chengxutuxiang(text);
+}
+
+void MainForm::hoverReset()
+{
+    menuBar.hideHighlight();
 }

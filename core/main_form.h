@@ -3,6 +3,8 @@
 #include "audio/audio_menu.h"
 #include "audio/manual_control.h"
 #include "audio/toggles.h"
+#include "chrome/label_menu_bar.h"
+#include "chrome/skin_painter.h"
 #include "core/dispatcher.h"
 #include "core/display_refresh.h"
 #include "core/start_up.h"
@@ -41,6 +43,9 @@ public:
     void cunchuxuanxiang() override;
     void duquxuanxiang() override;
     void baocunliebiao() override;
+    void bofangmulu_Click(int Index) override;
+    void zunjiamulu_Click(int Index) override;
+    void kuaijie_mulu_Click(int Index) override;
 
     // What the program was started with; read by the start sequence.
     void setCommandLine(const QStringList& arguments, const QString& workingDir);
@@ -72,6 +77,7 @@ public:
     void kongzhi1_Click(int Index) override;
     void baifenbi_Click(int Index) override;
     void kuaijiecaidan1_Click(int Index) override;
+    void wenjian1_Click(int Index) override;
     void yanshihuoqu(MediaPlayer& player) override;
     void popupShortcutMenu() override;
     // Set by the window: pops up the shortcut menu at the pointer.
@@ -129,4 +135,11 @@ private:
     PictureMouse pictureMouse_{*this};
     StartPictures startPictures_{*this};
     Backgrounds backgrounds_{*this};
+
+public:
+    // Window chrome.
+    void chengxutuxiang(const QString& text) override;
+    void hoverReset() override;
+    SkinPainter skinPainter{*this};
+    LabelMenuBar menuBar;
 };

@@ -3,6 +3,7 @@
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/version.h"
+#include "chrome/window/label_bar_view.h"
 #include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
 #include "pictures/window/picture_input.h"
@@ -17,6 +18,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
 
 namespace {
@@ -97,7 +99,22 @@ void MainWindow::createControls()
     createPlaylistMenus();
     createImageMenu();
     createAudioMenu();
+    createFileMenus();
     placeStatusLine();
+    form_->skinPainter.surfaceChanged = [this] { update(); };
+    createLabelBar();
+}
+
+// The label menu bar pops up the same menus as the Alt keys.
+void MainWindow::createLabelBar()
+{
+    setMouseTracking(true);
+    new LabelBarView(form_->menuBar, this);
+    form_->menuBar.popupMenu = [this](int index, QPointF at) {
+        if (labelMenus_[index])
+            labelMenus_[index](mapToGlobal(TwipsRect{at.x(), at.y(), 0, 0}.toPixels().topLeft()));
+    };
+    form_->menuBar.popupSortMenu = [this] { sortMenu_->exec(QCursor::pos()); };
 }
 
 void MainWindow::createPlaylistMenus()
@@ -120,6 +137,8 @@ void MainWindow::createPlaylistMenus()
     popupOn(Qt::ALT | Qt::Key_L, listMenu_);
     popupOn(Qt::ALT | Qt::Key_P, sortMenu_);
     popupOn(Qt::ALT | Qt::Key_X, optionsMenu_);
+    labelMenus_[4] = [this](const QPoint& p) { optionsMenu_->exec(p); };
+    labelMenus_[5] = [this](const QPoint& p) { listMenu_->popup(p); };
 
     auto* pointMenu = new MenuView(QStringLiteral("选择播放点(&Z)"), form_->baifenbi, this);
     connect(pointMenu, &MenuView::itemClicked, this, [this](int i) { form_->baifenbi_Click(i); });
@@ -127,12 +146,23 @@ void MainWindow::createPlaylistMenus()
     controlMenu->setSubmenu(ControlItem::PlayPoints, pointMenu);
     connect(controlMenu, &MenuView::itemClicked, this, [this](int i) { form_->kongzhi1_Click(i); });
     popupOn(Qt::ALT | Qt::Key_C, controlMenu);
+    labelMenus_[1] = [controlMenu](const QPoint& p) { controlMenu->exec(p); };
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeStatusLine();
+    // Form_Resize: the skin follows every size change.
+    form_->hoverReset();
+    form_->skinPainter.devicePixelRatio = devicePixelRatioF();
+    form_->chengxutuxiang(QString());
+}
+
+// The skin painter's background lies beneath all controls.
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, form_->skinPainter.surface());
 }
 
 // The Audio menu and its volume presets; until the label menu bar pops it
@@ -149,6 +179,7 @@ void MainWindow::createAudioMenu()
     connect(audioMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinping1_Click(i); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this), &QShortcut::activated, this,
             [audioMenu] { audioMenu->popup(QCursor::pos()); });
+    labelMenus_[2] = [audioMenu](const QPoint& p) { audioMenu->exec(p); };
 }
 
 // The Image menu with its percentage submenu, and the Options submenus of
@@ -162,6 +193,10 @@ void MainWindow::createImageMenu()
     imageMenu_->setSubmenu(ImageItem::Percent, percentMenu);
     connect(imageMenu_, &MenuView::itemClicked, this, [this](int i) { form_->tuxiang1_Click(i); });
     form_->showImageMenu = [this] { imageMenu_->popup(QCursor::pos()); };
+    labelMenus_[3] = [this](const QPoint& p) {
+        form_->refreshImageMenu();
+        imageMenu_->exec(p);
+    };
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_T), this), &QShortcut::activated, this,
             [this] { form_->popupImageMenu(); });
 
@@ -211,4 +246,11 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton)
         shortcutMenu_->popup(event->globalPosition().toPoint());
     QWidget::mouseReleaseEvent(event);
+}
+
+// Over the window's background: the hover reset.
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    form_->hoverReset();
+    QWidget::mouseMoveEvent(event);
 }

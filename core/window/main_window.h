@@ -7,6 +7,7 @@
 #include "pictures/window/picture_view.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class ListMenuPopup;
@@ -32,17 +33,21 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
     void createPlaylistMenus();
     void createImageMenu();
     void createAudioMenu();
+    void createFileMenus();
     void placeStatusLine();
+    void createLabelBar();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -60,4 +65,6 @@ private:
     MenuView* sortMenu_ = nullptr;
     MenuView* optionsMenu_ = nullptr;
     MenuView* imageMenu_ = nullptr;
+    // What each label of the menu bar pops up, at a point on the screen.
+    std::function<void(const QPoint&)> labelMenus_[7];
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+
+#include <functional>
+
+// The row of seven labels `Lab_caidan` that stands in for a menu bar, and
+// the highlight `Shape1` behind the label under the pointer or pressed.
+// Geometry in twips of the main window's client area.
+class LabelMenuBar {
+public:
+    static constexpr int kLabels = 7;
+    static constexpr int kListLabel = 5;
+    static QString caption(int index);
+    static TwipsRect labelPlace(int index);
+    // Where a label's menu pops up: left-aligned just below the label.
+    static QPointF popupPoint(int index);
+    static QColor hoverColour() { return QColor(193, 210, 238); }
+    static QColor pressedColour() { return QColor(181, 190, 214); }
+
+    // Set by the window: pop up label `index`'s menu at a point in twips,
+    // and the sort menu at the pointer. Both return when the menu closes.
+    std::function<void(int index, QPointF at)> popupMenu;
+    std::function<void()> popupSortMenu;
+    // Told whenever the highlight changes.
+    std::function<void()> highlightChanged;
+
+    void Lab_caidan_MouseMove(int index);
+    void Lab_caidan_MouseUp(int index, Qt::MouseButton button);
+    // The hover reset's part for the bar: hides the highlight.
+    void hideHighlight();
+
+    bool highlightVisible() const { return visible_; }
+    TwipsRect highlightPlace() const { return place_; }
+    QColor highlightColour() const { return colour_; }
+
+private:
+    void highlight(int index, const QColor& colour);
+
+    bool visible_ = false;
+    TwipsRect place_;
+    QColor colour_ = pressedColour();
+};

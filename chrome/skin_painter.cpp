@@ -1,0 +1,45 @@
+#include "chrome/skin_painter.h"
+
+#include "chrome/skin_background.h"
+#include "core/form1.h"
+
+#include <QPainter>
+
+bool SkinRepaintRule::changed(double outerWidth, double outerHeight, const QString& arg) const
+{
+    return width_ != outerWidth || height_ != outerHeight || arg == QStringLiteral("改变");
+}
+
+void SkinRepaintRule::remember(double outerWidth, double outerHeight)
+{
+    width_ = outerWidth;
+    height_ = outerHeight;
+}
+
+void SkinPainter::chengxutuxiang(const QString& arg)
+{
+    const WindowFrame& window = form_.window;
+    if (rule_.changed(window.width(), window.height(), arg)) {
+        paintSurface();
+        rule_.remember(window.width(), window.height());
+    }
+}
+
+void SkinPainter::paintSurface()
+{
+    TwipsRect place = form_.beijing_linshi.place();
+    place.width = kBackgroundWidth;
+    place.height = kBackgroundHeight;
+    form_.beijing_linshi.setPlace(place);
+
+    const double w = form_.window.scaleWidth(), h = form_.window.scaleHeight();
+    const QSize size = TwipsRect{0, 0, w, h}.toPixels().size();
+    surface_ = QImage((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    surface_.setDevicePixelRatio(devicePixelRatio);
+    surface_.fill(Qt::transparent);
+    QPainter painter(&surface_);
+    paintBackground(painter, form_.beijing_linshi.picture(), checkedBackgroundSuffix(form_.beijing1), w, h);
+    painter.end();
+    if (surfaceChanged)
+        surfaceChanged();
+}

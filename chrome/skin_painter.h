@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class Form1;
+
+// When the skin painter repaints: the first time, whenever the window's
+// outer size differs from the size at its previous run, and when asked to
+// with "改变". Ordinary refreshes without a size change only re-place knobs.
+class SkinRepaintRule {
+public:
+    bool changed(double outerWidth, double outerHeight, const QString& arg) const;
+    void remember(double outerWidth, double outerHeight);
+
+private:
+    std::optional<double> width_;
+    std::optional<double> height_;
+};
+
+// The skin painter `chengxutuxiang`: paints the background onto a surface
+// the window shows beneath its controls, only when the rule says so.
+class SkinPainter {
+public:
+    explicit SkinPainter(Form1& form) : form_(form) {}
+
+    void chengxutuxiang(const QString& arg);
+
+    // The painted client area, at the window's device pixel ratio.
+    const QImage& surface() const { return surface_; }
+    double devicePixelRatio = 1;
+    // Told after every repaint of the surface (the window updates itself).
+    std::function<void()> surfaceChanged;
+
+private:
+    void paintSurface();
+
+    Form1& form_;
+    SkinRepaintRule rule_;
+    QImage surface_;
+};

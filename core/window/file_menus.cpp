@@ -1,0 +1,34 @@
+// The File menu with its folder-filter submenus, and the folder filters of
+// the shortcut menu.
+#include "core/window/main_window.h"
+#include "core/window/menu_view.h"
+
+#include <QCursor>
+#include <QShortcut>
+
+void MainWindow::createFileMenus()
+{
+    auto* shortcutFolderMenu =
+        new MenuView(QStringLiteral("播放目录(&M)"), form_->kuaijie_mulu, this);
+    connect(shortcutFolderMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->kuaijie_mulu_Click(i); });
+    shortcutMenu_->setSubmenu(12, shortcutFolderMenu);
+
+    auto* playFolderMenu = new MenuView(QStringLiteral("播放目录(&M)"), form_->bofangmulu, this);
+    connect(playFolderMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->bofangmulu_Click(i); });
+    auto* addFolderMenu = new MenuView(QStringLiteral("增加目录(&J)"), form_->zunjiamulu, this);
+    connect(addFolderMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->zunjiamulu_Click(i); });
+    auto* fileMenu = new MenuView(QStringLiteral("文件(&F)"), form_->wenjian1, this);
+    fileMenu->setSubmenu(4, playFolderMenu);
+    fileMenu->setSubmenu(6, addFolderMenu);
+    connect(fileMenu, &MenuView::itemClicked, this, [this](int i) { form_->wenjian1_Click(i); });
+    labelMenus_[0] = [fileMenu](const QPoint& p) { fileMenu->exec(p); };
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
+            [fileMenu] { fileMenu->popup(QCursor::pos()); });
+
+    // Esc cancels a folder scan; the scan lets the window take keys between entries.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { form_->state.scan_cancel = QStringLiteral("取消"); });
+}

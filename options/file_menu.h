@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Form1;
+
+// File ▸ "播放文件(&O)" and "增加文件(&Z)": the open-file dialog, then the
+// chosen files (list files expanded) replace the list and play, or are added.
+namespace FileMenu {
+
+inline constexpr int PlayFiles = 0;
+inline constexpr int AddFiles = 2;
+inline constexpr int SaveList = 10;
+inline constexpr int Exit = 17;
+
+// The list text of the chosen files; a ".qmx" file gives its lines.
+QString listText(const QStringList& files);
+
+void playOrAddFiles(Form1& form, int Index);
+
+} // namespace FileMenu
