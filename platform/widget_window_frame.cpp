@@ -2,6 +2,8 @@
 
 #include "platform/twips.h"
 
+#include <QScreen>
+
 double WidgetWindowFrame::width() const
 {
     return window_ ? pixelsToTwips(window_->frameGeometry().width()) : 0;
@@ -26,6 +28,20 @@ void WidgetWindowFrame::setHeight(double twips)
         return;
     const int border = window_->frameGeometry().height() - window_->height();
     window_->resize(window_->width(), twipsToPixels(twips) - border);
+    keepOnScreen();
+}
+
+// A window that grew past the foot of the screen moves up, never above its top.
+void WidgetWindowFrame::keepOnScreen()
+{
+    const QScreen* screen = window_->screen();
+    if (!screen || window_->isMaximized() || window_->isFullScreen())
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window_->frameGeometry();
+    if (frame.bottom() <= area.bottom() || frame.top() <= area.top())
+        return;
+    window_->move(frame.left(), qMax(area.top(), area.bottom() - frame.height() + 1));
 }
 
 double WidgetWindowFrame::scaleWidth() const

@@ -22,5 +22,7 @@ public:
     void setCaption(const QString& text) override;
 
 private:
+    void keepOnScreen();
+
     QPointer<QWidget> window_;
 };
