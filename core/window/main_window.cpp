@@ -103,6 +103,8 @@ void MainWindow::createControls()
     placeStatusLine();
     form_->skinPainter.surfaceChanged = [this] { update(); };
     createLabelBar();
+    createSliderPanel();
+    createOpenFileDialog();
 }
 
 // The label menu bar pops up the same menus as the Alt keys.

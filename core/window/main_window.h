@@ -48,6 +48,10 @@ private:
     void createFileMenus();
     void placeStatusLine();
     void createLabelBar();
+    // The skinned slider panel at the window's right edge.
+    void createSliderPanel();
+    // The open-file dialog with its preview panel replaces the plain one.
+    void createOpenFileDialog();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;

@@ -1,0 +1,6 @@
+// The open-file dialog with the preview panel.
+#include "core/window/main_window.h"
+
+void MainWindow::createOpenFileDialog()
+{
+}
