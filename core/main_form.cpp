@@ -3,6 +3,7 @@
 #include "pictures/picture_menus.h"
 #include "playback/player_wait.h"
 #include "options/file_menu.h"
+#include "options/shortcut_commands.h"
 #include "playlist/folder_scan.h"
 #include "playlist/playlist_entries.h"
 
@@ -153,6 +154,8 @@ void MainForm::kuaijiecaidan1_Click(int Index)
             WindowsMediaPlayer1.setFullScreen(false);
         wenjian1_Click(FileMenu::PlayFiles);
         break;
+    case ShortcutItem::FullScreen: ShortcutCommands::toggleFullScreen(*this); break;
+    case ShortcutItem::SaveAs: ShortcutCommands::saveCopyAs(*this); break;
     case 18: wenjian1_Click(FileMenu::Exit); break;
     default: break;
     }
