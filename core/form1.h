@@ -119,6 +119,7 @@ public:
     virtual void baocunliebiao() {}
 
     MenuArray bangzhu1 = designedHelpMenu(); // Help menu
+    virtual void bangzhu1_Click(int Index) { (void)Index; }
     // Dropped files are taken once the start step has run.
     bool acceptsDrops = false;
 

@@ -303,3 +303,8 @@ void MainForm::hoverReset()
 {
     menuBar.hideHighlight();
 }
+
+void MainForm::bangzhu1_Click(int Index)
+{
+    helpMenu.bangzhu1_Click(Index);
+}

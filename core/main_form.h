@@ -9,6 +9,7 @@
 #include "core/display_refresh.h"
 #include "core/start_up.h"
 #include "core/form1.h"
+#include "news/help_menu.h"
 #include "options/options_file.h"
 #include "options/options_menu.h"
 #include "pictures/backgrounds.h"
@@ -141,5 +142,8 @@ public:
     void chengxutuxiang(const QString& text) override;
     void hoverReset() override;
     SkinPainter skinPainter{*this};
+    // Help.
+    void bangzhu1_Click(int Index) override;
+    HelpMenu helpMenu{*this};
     LabelMenuBar menuBar;
 };

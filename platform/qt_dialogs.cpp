@@ -69,7 +69,9 @@ QStringList toQtNameFilters(const QString& filter)
 
 void QtDialogs::messageBox(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(title), text, QMessageBox::Ok, parent_);
+    // Messages break their lines with CR LF or a lone CR; a label breaks at LF.
+    const QString shown = QString(text).replace("\r\n", "\n").replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(title), shown, QMessageBox::Ok, parent_);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "chrome/window/label_bar_view.h"
 
 #include "chrome/label_menu_bar.h"
+#include "chrome/window/menu_label.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -12,7 +13,9 @@ LabelBarView::LabelBarView(LabelMenuBar& bar, QWidget* window)
     shape_->hide();
     for (int i = 0; i < LabelMenuBar::kLabels; ++i) {
         const QString caption = LabelMenuBar::caption(i);
-        auto* label = new QLabel(caption, window);
+        auto* label = new MenuLabel(caption, window, [this, i] {
+            bar_.Lab_caidan_MouseUp(i, Qt::LeftButton);
+        });
         label->setTextFormat(Qt::PlainText);
         label->setText(QString(caption).remove(QStringLiteral("&")).section('(', 0, 0));
         label->setAlignment(Qt::AlignCenter);

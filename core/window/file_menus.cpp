@@ -1,5 +1,5 @@
-// The File menu with its folder-filter submenus, and the folder filters of
-// the shortcut menu.
+// The File menu with its folder-filter submenus, the folder filters of the
+// shortcut menu, and the Help menu.
 #include "core/window/main_window.h"
 #include "core/window/menu_view.h"
 
@@ -31,4 +31,13 @@ void MainWindow::createFileMenus()
     // Esc cancels a folder scan; the scan lets the window take keys between entries.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             [this] { form_->state.scan_cancel = QStringLiteral("取消"); });
+}
+
+void MainWindow::createHelpMenu()
+{
+    auto* helpMenu = new MenuView(QStringLiteral("帮助(&H)"), form_->bangzhu1, this);
+    connect(helpMenu, &MenuView::itemClicked, this, [this](int i) { form_->bangzhu1_Click(i); });
+    labelMenus_[6] = [helpMenu](const QPoint& p) { helpMenu->exec(p); };
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this), &QShortcut::activated, this,
+            [helpMenu] { helpMenu->popup(QCursor::pos()); });
 }

@@ -100,6 +100,7 @@ void MainWindow::createControls()
     createImageMenu();
     createAudioMenu();
     createFileMenus();
+    createHelpMenu();
     placeStatusLine();
     form_->skinPainter.surfaceChanged = [this] { update(); };
     createLabelBar();

@@ -46,6 +46,7 @@ private:
     void createImageMenu();
     void createAudioMenu();
     void createFileMenus();
+    void createHelpMenu();
     void placeStatusLine();
     void createLabelBar();
     // The skinned slider panel at the window's right edge.

@@ -1,6 +1,7 @@
 #include "chrome/label_menu_bar.h"
 #include "chrome/window/label_bar_view.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -48,4 +49,24 @@ TEST(LabelBarView, PointerAndButtonsReachTheBar)
     send(view.label(4), QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(popped, QList<int>{2});
     EXPECT_EQ(sorts, 1);
+}
+
+TEST(LabelBarView, AssistiveTechnologiesSeeButtonsThatOpenTheMenus)
+{
+    QWidget window;
+    LabelMenuBar bar;
+    LabelBarView view(bar, &window);
+    QList<int> popped;
+    bar.popupMenu = [&](int i, QPointF) { popped << i; };
+
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(view.label(6));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->role(), QAccessible::Button);
+    EXPECT_EQ(label->text(QAccessible::Name), "帮助");
+    EXPECT_TRUE(label->state().hasPopup);
+    ASSERT_NE(label->actionInterface(), nullptr);
+    label->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(popped, QList<int>{6});
+    EXPECT_TRUE(bar.highlightVisible());
+    EXPECT_EQ(bar.highlightColour(), LabelMenuBar::pressedColour());
 }

@@ -1,0 +1,63 @@
+#include "news/help_menu.h"
+
+#include "core/form1.h"
+#include "core/version.h"
+
+#include <QDesktopServices>
+#include <QSaveFile>
+
+HelpMenu::HelpMenu(Form1& form) : form_(form), openUrl(&QDesktopServices::openUrl) {}
+
+QString HelpMenu::featuresPath(const Form1& form)
+{
+    return form.programPath(QStringLiteral("璇音坊帮助/《璇音坊》功能介绍.txt"));
+}
+
+QString HelpMenu::aboutText()
+{
+    const QString lines[] = {
+        QStringLiteral("  璇音坊"),
+        QString(),
+        QStringLiteral("  版本号: ") + appVersionText(),
+        QStringLiteral("  版权所有 (C) 2026 璇音坊开发组。保留所有权利。"),
+        QString(),
+        QStringLiteral(" "),
+        QStringLiteral(" "),
+    };
+    QString text;
+    for (const QString& line : lines)
+        text += line + QLatin1Char('\r');
+    return text;
+}
+
+void HelpMenu::bangzhu1_Click(int Index)
+{
+    switch (Index) {
+    case Features: openUrl(QUrl::fromLocalFile(featuresPath(form_))); break;
+    case Upgrade: openUrl(QUrl(homePage())); break;
+    case HomePage: openUrl(QUrl(homePage() + QLatin1Char('/'))); break;
+    case NoNewsPopups: toggleNewsSwitch(); break;
+    case News:
+        if (showNews)
+            showNews();
+        break;
+    case About:
+        if (form_.dialogs)
+            form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."));
+        break;
+    default: break;
+    }
+}
+
+// The new state is kept in "v.sz"; a failed write leaves the file as it
+// was, so the old state returns at the next start.
+void HelpMenu::toggleNewsSwitch()
+{
+    MenuItem& item = form_.bangzhu1[NoNewsPopups];
+    item.checked = !item.checked;
+    QSaveFile file(form_.programPath(QStringLiteral("v.sz")));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(item.checked ? "True\r\n" : "False\r\n");
+        file.commit();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class Form1;
+
+// The Help menu bangzhu1: the feature description, the home page, the
+// news switch and the About box.
+class HelpMenu {
+public:
+    static constexpr int Features = 0;
+    static constexpr int Upgrade = 1;
+    static constexpr int NoNewsPopups = 5;
+    static constexpr int HomePage = 7;
+    static constexpr int News = 8;
+    static constexpr int About = 11;
+
+    explicit HelpMenu(Form1& form);
+
+    void bangzhu1_Click(int Index);
+
+    // The feature description under the program folder.
+    static QString featuresPath(const Form1& form);
+    // The About box's text, lines ended by a lone CR.
+    static QString aboutText();
+    static QString homePage() { return QStringLiteral("https://xuanyinfang.github.io"); }
+
+    // Opens a file or an address with the desktop's program for it; tests
+    // record instead.
+    std::function<bool(const QUrl&)> openUrl;
+    // Shows the news popup; set once the news window exists.
+    std::function<void()> showNews;
+
+private:
+    void toggleNewsSwitch();
+
+    Form1& form_;
+};
