@@ -16,8 +16,43 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 
 class SystemVolume;
+
+// A control of the slider panel. The window's widget for it follows each
+// change of place, picture or caption.
+class PanelImage : public ImageControl {
+public:
+    std::function<void()> changed;
+
+protected:
+    void placeChanged() override { tell(); }
+    void pictureChanged() override { tell(); }
+
+private:
+    void tell()
+    {
+        if (changed)
+            changed();
+    }
+};
+
+class PanelLabel : public LabelControl {
+public:
+    std::function<void()> changed;
+
+protected:
+    void placeChanged() override { tell(); }
+    void captionChanged() override { tell(); }
+
+private:
+    void tell()
+    {
+        if (changed)
+            changed();
+    }
+};
 
 // The controls of the main window that the handlers drive. The real
 // window supplies widget-backed ones; tests supply plain ones.
@@ -130,6 +165,8 @@ public:
     virtual void dedaoguangqu() {} // finds the optical drives
     virtual void firstRunRegistration() {}
     virtual void removeTrayIcon() {}
+    // Shows the floating toolbar (the window was minimized).
+    virtual void showFloatingToolbar() {}
     // Ends the program at once.
     virtual void endProgram() {}
 
@@ -174,10 +211,18 @@ public:
     SystemVolume* systemVolume = nullptr;
     MenuArray yinping1 = designedAudioMenu();
     MenuArray yinliang1 = designedVolumeMenu();
-    std::array<PlacedControl, 4> huakuai;
-    std::array<ImageControl, 3> xuan;
+    std::array<PanelImage, 4> huakuai;
+    std::array<PanelImage, 3> xuan;
     virtual void yinping1_Click(int Index) { (void)Index; }
     virtual void yinliang1_Click(int Index) { (void)Index; }
+
+    // The rest of the slider panel: the track pieces, the step buttons,
+    // the two captions and the value tip (a text box).
+    std::array<PanelImage, 10> jingdutiao;
+    std::array<PanelImage, 2> shang_xia;
+    PanelLabel Lab_biaoji;
+    PanelLabel Label3;
+    PanelLabel xianshi_wenben;
 
     // Pictures: the Image menu and its percentage submenu, the background
     // holder the skin painter draws from, Image1's mouse pointer and input.

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The main window's state record. Flags and switches are short strings
 // compared exactly (see flags.h); numbers are doubles as the window's
 // arithmetic uses them; geometry is in twips.
@@ -29,6 +31,7 @@ struct Form1State {
     QString start_pending;              // "开始" until the first dispatcher tick
     double standard_height = 0;         // outer height at load less 260
     double top_offset = 500;            // 480 or 500: moves the content area's top edge
+    int saved_window_state = 0;         // normal (0) or maximized (2): restored from the tray
 
     // audio values and the seek position
     QString volume_backend;             // "Windows 7" endpoint, "Windows XP" mixer
@@ -42,8 +45,8 @@ struct Form1State {
 
     // slider and step-button state
     QString step_direction;
-    double knob_grab = 0;
-    QString knob_drag;
+    std::array<double, 4> knob_grab{}; // pointer inside knob i at its press (Y, or X for 3)
+    std::array<QString, 4> knob_drag;  // "开始" while knob i is dragged
 
     QStringList entry_dirs;             // directory part of each playlist entry
 

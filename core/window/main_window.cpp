@@ -3,6 +3,7 @@
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/version.h"
+#include "chrome/form_resize.h"
 #include "chrome/window/label_bar_view.h"
 #include "core/window/list_menu_popup.h"
 #include "core/window/menu_view.h"
@@ -156,10 +157,15 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeStatusLine();
-    // Form_Resize: the skin follows every size change.
-    form_->hoverReset();
     form_->skinPainter.devicePixelRatio = devicePixelRatioF();
-    form_->chengxutuxiang(QString());
+    formResize(*form_);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        formResize(*form_);
 }
 
 // The skin painter's background lies beneath all controls.

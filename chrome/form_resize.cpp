@@ -1,0 +1,16 @@
+#include "chrome/form_resize.h"
+
+#include "core/designed_menus.h"
+#include "core/form1.h"
+
+void formResize(Form1& form)
+{
+    form.hoverReset();
+    const WindowFrame::State state = form.window.windowState();
+    if (state == WindowFrame::Minimized) {
+        form.xuanxiang1[OptionsItem::Toolbar].caption = QStringLiteral("关闭浮动工具条(&F)");
+        form.showFloatingToolbar();
+    }
+    form.chengxutuxiang(QString());
+    form.state.saved_window_state = state == WindowFrame::Minimized ? WindowFrame::Normal : state;
+}

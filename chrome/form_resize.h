@@ -1,0 +1,9 @@
+#pragma once
+
+class Form1;
+
+// The main window's resize step, run on every change of its size or state:
+// clears hover highlights, offers the floating toolbar when minimized,
+// repaints the skin when the size changed and remembers the state to
+// restore from the tray (minimized counts as normal).
+void formResize(Form1& form);

@@ -1,0 +1,41 @@
+#include "chrome/chrome_fixture.h"
+#include "chrome/form_resize.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what the resize step asks of the other features.
+class ResizeForm : public Form1 {
+public:
+    using Form1::Form1;
+    void hoverReset() override { calls << "hover"; }
+    void showFloatingToolbar() override { calls << "toolbar"; }
+    void chengxutuxiang(const QString& text) override { calls << "paint:" + text; }
+    QStringList calls;
+};
+
+struct ResizeFixture : ChromeFixture {
+    ResizeForm resizing{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};
+
+TEST(FormResize, StepsByWindowState)
+{
+    struct Case { WindowFrame::State state; QStringList calls; int saved; QString toolbarCaption; };
+    const Case cases[] = {
+        {WindowFrame::Normal, {"hover", "paint:"}, 0, "打开浮动工具条(&F)"},
+        {WindowFrame::Maximized, {"hover", "paint:"}, 2, "打开浮动工具条(&F)"},
+        {WindowFrame::Minimized, {"hover", "toolbar", "paint:"}, 0, "关闭浮动工具条(&F)"},
+    };
+    for (const Case& c : cases) {
+        ResizeFixture f;
+        f.window.state = c.state;
+        f.resizing.state.saved_window_state = 5;
+        formResize(f.resizing);
+        EXPECT_EQ(f.resizing.calls, c.calls) << c.state;
+        EXPECT_EQ(f.resizing.state.saved_window_state, c.saved) << c.state;
+        EXPECT_EQ(f.resizing.xuanxiang1.at(10).caption, c.toolbarCaption) << c.state;
+    }
+}
+
+} // namespace
