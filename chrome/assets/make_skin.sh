@@ -54,3 +54,10 @@ step 向上_抬起 "$dark" 9,18 21,18 15,11
 step 向上_按下 "$accent" 9,18 21,18 15,11
 step 向下_抬起 "$dark" 9,12 21,12 15,19
 step 向下_按下 "$accent" 9,12 21,12 15,19
+
+# --- Open-file dialog preview panel (Form5) -------------------------------
+# Its two knobs: upright grips of 150 x 270 twips (10 x 18 px, drawn at 2x)
+# that ride on horizontal tracks, in the same colours as the main knobs.
+knob form5进度条_滑块竖_暗 20 36 "$dark" "line 10,9 10,26"
+knob form5进度条_滑块竖_亮 20 36 "$accent" "line 10,9 10,26"
+# --- end of the preview panel's skin ---------------------------------------
