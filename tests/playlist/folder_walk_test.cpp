@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +85,22 @@ TEST(FolderWalk, FindsHiddenFilesButNotPipes)
     touch(dir.filePath(".hidden.mp3"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
     EXPECT_EQ(walk(dir.path()), QStringList{dir.filePath(".hidden.mp3")});
+}
+
+// A name in a legacy encoding (GB18030 bytes, not UTF-8) is still listed,
+// and the walk goes on past it.
+TEST(FolderWalk, NamesInOtherEncodingsAreListed)
+{
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/\xb2\xe2\xca\xd4.mp3";
+    const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    touch(dir.filePath("z.mp3"));
+    const QStringList files = walk(dir.path());
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_TRUE(files[0].endsWith(".mp3"));
+    EXPECT_TRUE(files[1].endsWith(".mp3"));
 }
 
 TEST(FolderWalk, LinkBackUpTheTreeIsNotFollowedAgain)
