@@ -72,6 +72,8 @@ void MainWindow::createControls()
 
     auto* frame = new QWidget(this);
     frame->setAccessibleName(QStringLiteral("图片"));
+    // Moves over the bare frame reach the window's hover reset.
+    frame->setMouseTracking(true);
     picture1_ = std::make_unique<PictureFrameControl>(frame);
     player2_ = std::make_unique<MpvMediaPlayer>(frame);
     auto* image1 = new PictureView(frame);
