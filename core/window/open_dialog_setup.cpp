@@ -1,6 +1,9 @@
 // The open-file dialog with the preview panel.
+#include "browse/window/preview_dialogs.h"
 #include "core/window/main_window.h"
 
 void MainWindow::createOpenFileDialog()
 {
+    dialogs_ = std::make_unique<PreviewDialogs>(this, *form_);
+    form_->dialogs = dialogs_.get();
 }
