@@ -1,5 +1,6 @@
 #include "chrome/skin_painter.h"
 
+#include "chrome/panel_layout.h"
 #include "chrome/skin_background.h"
 #include "core/form1.h"
 
@@ -21,8 +22,10 @@ void SkinPainter::chengxutuxiang(const QString& arg)
     const WindowFrame& window = form_.window;
     if (rule_.changed(window.width(), window.height(), arg)) {
         paintSurface();
+        PanelLayout::layOut(form_);
         rule_.remember(window.width(), window.height());
     }
+    PanelLayout::placeKnobs(form_);
 }
 
 void SkinPainter::paintSurface()

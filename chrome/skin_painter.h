@@ -22,7 +22,8 @@ private:
 };
 
 // The skin painter `chengxutuxiang`: paints the background onto a surface
-// the window shows beneath its controls, only when the rule says so.
+// the window shows beneath its controls and lays out the slider panel,
+// only when the rule says so; places the knobs from the values every time.
 class SkinPainter {
 public:
     explicit SkinPainter(Form1& form) : form_(form) {}

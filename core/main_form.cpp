@@ -302,6 +302,12 @@ void MainForm::chengxutuxiang(const QString& text)
 void MainForm::hoverReset()
 {
     menuBar.hideHighlight();
+    sliderPanel.hoverReset();
+}
+
+void MainForm::loadTrackSkins()
+{
+    sliderPanel.loadTrackSkins();
 }
 
 void MainForm::bangzhu1_Click(int Index)

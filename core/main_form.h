@@ -5,6 +5,7 @@
 #include "audio/toggles.h"
 #include "chrome/label_menu_bar.h"
 #include "chrome/skin_painter.h"
+#include "chrome/slider_panel.h"
 #include "core/dispatcher.h"
 #include "core/display_refresh.h"
 #include "core/start_up.h"
@@ -142,6 +143,8 @@ public:
     void chengxutuxiang(const QString& text) override;
     void hoverReset() override;
     SkinPainter skinPainter{*this};
+    void loadTrackSkins() override;
+    SliderPanel sliderPanel{*this};
     // Help.
     void bangzhu1_Click(int Index) override;
     HelpMenu helpMenu{*this};

@@ -1,0 +1,90 @@
+#include "chrome/slider_panel.h"
+
+#include "audio/toggles.h"
+#include "chrome/knob_values.h"
+#include "chrome/panel_layout.h"
+#include "chrome/panel_skins.h"
+#include "core/form1.h"
+#include "playback/step_repeat.h"
+
+SliderPanel::SliderPanel(Form1& form) : knobs(form), form_(form)
+{
+    form_.Lab_biaoji.setCaption(QStringLiteral("声音 速度 进度"));
+    form_.Label3.setCaption(QStringLiteral("静音 ×10"));
+    form_.xianshi_wenben.setVisible(false);
+}
+
+void SliderPanel::shang_xia_MouseDown(int i, Qt::MouseButton button)
+{
+    if (i < 0 || i > 1 || button != Qt::LeftButton)
+        return;
+    PanelSkins::showStepButton(form_, i, true);
+    form_.state.step_direction = QString::number(i);
+    // One step now, and one every 200 ms while the button is held.
+    StepRepeat(form_).tick();
+    form_.Timer3.start();
+}
+
+void SliderPanel::shang_xia_MouseUp(int i, Qt::MouseButton button)
+{
+    if (i < 0 || i > 1 || button != Qt::LeftButton)
+        return;
+    PanelSkins::showStepButton(form_, i, false);
+    form_.state.step_direction.clear();
+    form_.Timer3.stop();
+}
+
+void SliderPanel::jingdutiao_MouseMove(int)
+{
+    form_.hoverReset();
+}
+
+void SliderPanel::jingdutiao_MouseUp(int, Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        form_.popupShortcutMenu();
+}
+
+void SliderPanel::Lab_biaoji_MouseUp(Qt::MouseButton button)
+{
+    jingdutiao_MouseUp(0, button);
+}
+
+void SliderPanel::Label3_MouseUp(Qt::MouseButton button)
+{
+    jingdutiao_MouseUp(0, button);
+}
+
+void SliderPanel::hoverReset()
+{
+    form_.xianshi_wenben.setVisible(false);
+    for (int i = 0; i < KnobValues::kKnobs; ++i)
+        PanelSkins::showKnob(form_, i, false);
+}
+
+void SliderPanel::loadTrackSkins()
+{
+    PanelSkins::showTracks(form_);
+}
+
+void SliderPanel::showDesignedPictures()
+{
+    PanelSkins::showTracks(form_);
+    for (int i = 0; i < KnobValues::kKnobs; ++i)
+        PanelSkins::showKnob(form_, i, false);
+    for (int i = 0; i < int(form_.xuan.size()); ++i)
+        Toggles::showPicture(form_, i);
+    PanelSkins::showStepButton(form_, kStepBack, false);
+    PanelSkins::showStepButton(form_, kStepForward, false);
+}
+
+void SliderPanel::setKnobFraction(int i, double r)
+{
+    if (i < 0 || i >= KnobValues::kKnobs || !(r >= 0 && r <= 1))
+        return;
+    KnobValues::setFraction(form_.state, i, r);
+    // The speed is read back from its knob.
+    if (i == 1)
+        PanelLayout::placeKnobs(form_);
+    form_.rengong_kongzhi(i);
+}

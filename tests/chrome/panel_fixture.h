@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/main_form.h"
+#include "doubles/fake_media_player.h"
+#include "doubles/fake_window_frame.h"
+#include "platform/no_drive_mci.h"
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+
+// The hub on plain controls, with a skin folder whose pictures are each
+// filled with a colour of their own, and the panel laid out in the
+// designed client area (12000 x 8400) with top_offset 500.
+struct PanelFixture {
+    PanelFixture();
+
+    // The colour of a skin picture this fixture wrote.
+    static QColor colourOf(const QString& fileName);
+    // Writes one skin picture (or leaves it out with remove).
+    void writeSkin(const QString& fileName) const;
+    void removeSkin(const QString& fileName) const;
+    // A 100-second sound file playing in the main player.
+    void playSound(double seconds = 100);
+
+    // The vertical tracks and the balance range of this layout.
+    static constexpr double kTrackTop = 1480;    // 1980 - 500
+    static constexpr double kTrackBottom = 6970; // 8400 - 1080 - 350
+    static constexpr double kBalanceLeft = 12000 - 990 - 490;
+    static constexpr double kBalanceRight = 12000 - 990 - 355;
+
+    QTemporaryDir dir;
+    FakeMediaPlayer player1;
+    FakeMediaPlayer player2;
+    PlacedControl picture1;
+    ImageControl image1;
+    ImageControl image2;
+    LabelControl ditiao;
+    FakeWindowFrame window;
+    NoDriveMci mci;
+    MainForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};
+
+// Whether a control shows the fixture's picture of that name (JPEG may
+// shift a flat colour by a step or two).
+inline bool shows(const ImageControl& c, const QString& fileName)
+{
+    if (c.picture().isNull())
+        return false;
+    const QColor seen = c.picture().pixelColor(8, 8), wanted = PanelFixture::colourOf(fileName);
+    return qAbs(seen.red() - wanted.red()) < 8 && qAbs(seen.green() - wanted.green()) < 8
+           && qAbs(seen.blue() - wanted.blue()) < 8;
+}
