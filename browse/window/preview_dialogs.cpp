@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr int kRoomyWidth = 820;
+constexpr int kRoomyHeight = 460;
+
 void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -21,9 +24,9 @@ void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request)
         dialog.selectNameFilter(filters.at(request.filterIndex - 1));
     if (!request.startFolder.isEmpty())
         dialog.setDirectory(request.startFolder);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围(&I):"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型(&T):"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("打开(&O)"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
 }
@@ -37,6 +40,8 @@ void attach(QFileDialog& dialog, QWidget* panel)
         return;
     }
     grid->addWidget(panel, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+    // Room for the folder view beside the panel.
+    dialog.resize(qMax(dialog.width(), kRoomyWidth), qMax(dialog.height(), kRoomyHeight));
 }
 
 } // namespace
