@@ -1,0 +1,155 @@
+#include "panel_fixture.h"
+
+#include "chrome/window/panel_piece.h"
+#include "chrome/window/slider_panel_view.h"
+#include "core/flags.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ViewFixture : PanelFixture {
+    ViewFixture()
+    {
+        window.resize(800, 560);
+        form.sliderPanel.showDesignedPictures();
+        window.show();
+    }
+    QWidget window;
+    SliderPanelView view{form, form.sliderPanel, &window};
+};
+
+void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+QAccessibleInterface* accessible(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+} // namespace
+
+TEST(SliderPanelView, WidgetsSitWhereTheirControlsAre)
+{
+    ViewFixture f;
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(f.view.track(i)->geometry(), f.form.jingdutiao[i].place().toPixels()) << i;
+    EXPECT_EQ(f.view.toggle(2)->geometry(), f.form.xuan[2].place().toPixels());
+    EXPECT_EQ(f.view.stepButton(1)->geometry(), f.form.shang_xia[1].place().toPixels());
+    f.form.state.shengyin_shu = 32767;
+    f.form.chengxutuxiang(QString());
+    EXPECT_EQ(f.view.knob(0)->y(), qRound(PanelFixture::kTrackBottom / 15));
+    EXPECT_TRUE(f.view.knob(0)->isVisible());
+}
+
+TEST(SliderPanelView, DraggingAKnobWithTheMouseChangesItsValue)
+{
+    ViewFixture f;
+    f.form.state.shengyin_shu = 0;
+    f.form.chengxutuxiang(QString());
+    PanelPiece* knob = f.view.knob(0);
+    send(knob, QEvent::MouseButtonPress, {12, 6}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(f.form.state.knob_grab[0], 90);
+    send(knob, QEvent::MouseMove, {12, 6 + 40}, Qt::NoButton, Qt::LeftButton);
+    send(knob, QEvent::MouseButtonRelease, {12, 6}, Qt::LeftButton, Qt::NoButton);
+    const double r = 600 / (PanelFixture::kTrackBottom - PanelFixture::kTrackTop);
+    EXPECT_NEAR(f.form.state.shengyin_shu, r * 32767, 1e-6);
+    EXPECT_TRUE(f.view.tip()->isVisible());
+    EXPECT_EQ(f.view.tip()->text(), f.form.xianshi_wenben.caption());
+}
+
+TEST(SliderPanelView, ClicksReachTogglesStepButtonsAndTheShortcutMenu)
+{
+    ViewFixture f;
+    f.playSound(100);
+    int popups = 0;
+    f.form.showShortcutMenu = [&] { ++popups; };
+    send(f.view.toggle(2), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    send(f.view.toggle(2), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(f.form.state.speed_x10_state, Flag::Selected);
+    send(f.view.stepButton(1), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(f.form.Timer3.isActive());
+    send(f.view.stepButton(1), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(f.form.Timer3.isActive());
+    EXPECT_EQ(f.form.state.position_ms, 1000);
+    send(f.view.track(5), QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(popups, 1);
+}
+
+TEST(PanelAccessibility, KnobsHaveNamesAndReadableValues)
+{
+    ViewFixture f;
+    f.form.state.shengyin_shu = 32767 / 2.0;
+    f.form.state.balance_step = -5;
+    f.form.chengxutuxiang(QString());
+    struct Case {
+        int knob;
+        QString name;
+        QString value;
+    };
+    const Case cases[] = {{0, "声音", "声音 50%"}, {1, "速度", "1.00倍速"}, {2, "进度", ""},
+                          {3, "平衡", "平衡 -100%"}};
+    for (const Case& c : cases) {
+        QAccessibleInterface* knob = accessible(f.view.knob(c.knob));
+        ASSERT_NE(knob, nullptr);
+        EXPECT_EQ(knob->role(), QAccessible::Slider);
+        EXPECT_EQ(knob->text(QAccessible::Name), c.name);
+        EXPECT_EQ(knob->text(QAccessible::Value), c.value) << c.knob;
+        ASSERT_NE(knob->valueInterface(), nullptr);
+    }
+    EXPECT_DOUBLE_EQ(accessible(f.view.knob(0))->valueInterface()->currentValue().toDouble(), 50);
+}
+
+TEST(PanelAccessibility, AScreenReaderCanMoveAKnob)
+{
+    ViewFixture f;
+    f.playSound(100);
+    QAccessibleInterface* progress = accessible(f.view.knob(2));
+    progress->valueInterface()->setCurrentValue(40);
+    EXPECT_NEAR(*f.player1.currentPosition(), 40, 1e-9);
+    QAccessibleInterface* speed = accessible(f.view.knob(1));
+    speed->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_NEAR(f.form.state.sudu_shu, 150, 1e-9);
+    EXPECT_EQ(speed->text(QAccessible::Value), "1.50倍速");
+}
+
+TEST(PanelAccessibility, TogglesReportCheckedAndPressLikeAClick)
+{
+    ViewFixture f;
+    const QStringList names = {"静音", "变速", "×10"};
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* toggle = accessible(f.view.toggle(i));
+        EXPECT_EQ(toggle->role(), QAccessible::CheckBox);
+        EXPECT_EQ(toggle->text(QAccessible::Name), names[i]);
+        EXPECT_TRUE(toggle->state().checkable);
+        EXPECT_FALSE(toggle->state().checked);
+    }
+    QAccessibleInterface* x10 = accessible(f.view.toggle(2));
+    x10->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(x10->state().checked);
+    x10->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(x10->state().checked);
+}
+
+TEST(PanelAccessibility, StepButtonsPressOneStep)
+{
+    ViewFixture f;
+    f.playSound(100);
+    f.form.state.position_ms = 50000;
+    QAccessibleInterface* back = accessible(f.view.stepButton(0));
+    QAccessibleInterface* forward = accessible(f.view.stepButton(1));
+    EXPECT_EQ(back->text(QAccessible::Name), "后退一步");
+    EXPECT_EQ(forward->text(QAccessible::Name), "前进一步");
+    EXPECT_EQ(forward->role(), QAccessible::Button);
+    forward->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_NEAR(*f.player1.currentPosition(), 51, 1e-9);
+    EXPECT_FALSE(f.form.Timer3.isActive());
+    EXPECT_EQ(f.form.state.step_direction, QString());
+}
