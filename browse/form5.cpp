@@ -105,7 +105,8 @@ void Form5::Timer1_Timer()
     if (d > 0) {
         const double position = WindowsMediaPlayer1.currentPosition().value_or(0);
         // rint rounds halves to the even neighbour.
-        const double target = std::rint(Form5Design::KnobMin + Form5Design::KnobRange * position / d);
+        const double target =
+            std::rint(Form5Design::KnobMin + Form5Design::KnobRange * position / d);
         if (huakuai[1]->left() != target)
             huakuai[1]->setLeft(target);
     } else {

@@ -78,8 +78,8 @@ void Form5::moveKnob(int Index, double X)
 // Volume goes to the system; progress seeks the preview and lets it play.
 void Form5::applyKnob(int Index)
 {
-    const double r =
-        std::clamp((huakuai[Index]->left() - Form5Design::KnobMin) / Form5Design::KnobRange, 0.0, 1.0);
+    const double value = (huakuai[Index]->left() - Form5Design::KnobMin) / Form5Design::KnobRange;
+    const double r = std::clamp(value, 0.0, 1.0);
     if (Index == 0) {
         form_.state.shengyin_shu = 32767 * r;
         form_.rengong_kongzhi(0);
@@ -100,6 +100,8 @@ void Form5::showKnobSkin(int Index, bool lit)
     if (knobSkin_[Index] == int(lit))
         return;
     knobSkin_[Index] = int(lit);
-    const QString name = lit ? QStringLiteral("form5进度条_滑块竖_亮") : QStringLiteral("form5进度条_滑块竖_暗");
-    huakuai[Index]->setPicture(QImage(form_.programPath(QStringLiteral("tubiao/skin/") + name + ".jpg")));
+    const QString name = lit ? QStringLiteral("form5进度条_滑块竖_亮")
+                             : QStringLiteral("form5进度条_滑块竖_暗");
+    const QString path = form_.programPath(QStringLiteral("tubiao/skin/") + name + ".jpg");
+    huakuai[Index]->setPicture(QImage(path));
 }

@@ -59,7 +59,8 @@ QStringList PreviewDialogs::openFiles(const FileRequest& request)
     attach(dialog, panel);
     Form5& form5 = panel->form5();
     form5.Form_Load();
-    onFileBrowse(dialog, [&form5](const QString& name) { form5.ccrpFileDialogs1_FileBrowse(name); });
+    onFileBrowse(dialog,
+                 [&form5](const QString& name) { form5.ccrpFileDialogs1_FileBrowse(name); });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     form5.Form_Unload();
     return accepted ? dialog.selectedFiles() : QStringList();

@@ -9,7 +9,9 @@
 namespace {
 
 // The panel's face; the knob skins are drawn on the same colour.
-constexpr auto kPanelStyle = "#Frame2 { background: #f4f6f9; border: 1px solid #c9d3de; border-radius: 4px; }";
+constexpr auto kPanelStyle =
+    "#Frame2 { background: #f4f6f9; border: 1px solid #c9d3de; border-radius: 4px; }";
+constexpr auto kOutlineStyle = "#Shape1 { border: 1px solid #8a98a8; background: transparent; }";
 
 const std::array<TwipsRect, 2> kTracks{Form5Design::VolumeTrack, Form5Design::ProgressTrack};
 const std::array<TwipsRect, 2> kCaptions{Form5Design::VolumeCaption, Form5Design::ProgressCaption};
@@ -21,7 +23,8 @@ PreviewPanel::PreviewPanel(Form1& form, const MpvPlayerOptions& playerOptions, Q
 {
     setObjectName(QStringLiteral("Frame2"));
     setStyleSheet(QLatin1String(kPanelStyle));
-    setFixedSize(TwipsRect{0, 0, Form5Design::Frame2.width, Form5Design::Frame2.height}.toPixels().size());
+    const TwipsRect frame = Form5Design::Frame2;
+    setFixedSize(TwipsRect{0, 0, frame.width, frame.height}.toPixels().size());
     resetsHover(this);
     createBox(playerOptions);
     createChecks();
@@ -46,7 +49,7 @@ void PreviewPanel::createBox(const MpvPlayerOptions& playerOptions)
     image1_ = std::make_unique<WidgetImage>(new StretchedImageView(this));
     auto* outline = new QFrame(this);
     outline->setObjectName(QStringLiteral("Shape1"));
-    outline->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid #8a98a8; background: transparent; }"));
+    outline->setStyleSheet(QLatin1String(kOutlineStyle));
     shape1_ = std::make_unique<WidgetControl>(outline);
     auto* label = new QLabel(this);
     label->setAlignment(Qt::AlignCenter);

@@ -3,7 +3,8 @@
 WidgetCheckBox::WidgetCheckBox(QCheckBox* box) : box_(box)
 {
     // Connected first, so the value is set before anyone else hears the click.
-    clicks_ = QObject::connect(box, &QCheckBox::clicked, box, [this](bool checked) { setValue(checked ? 1 : 0); });
+    clicks_ = QObject::connect(box, &QCheckBox::clicked, box,
+                               [this](bool checked) { setValue(checked ? 1 : 0); });
     placeChanged();
     valueChanged();
 }

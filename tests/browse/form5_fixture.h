@@ -80,7 +80,8 @@ struct Form5Fixture {
     LabelControl ditiao;
     FakeWindowFrame window;
     NoDriveMci mci;
-    PreviewHost form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    PreviewHost form{
+        Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
 
     ImageControl Image1;
     PlacedControl Shape1;

@@ -11,6 +11,10 @@ struct SavedChecks {
     QString media;
     int pictureValue;
     int mediaValue;
+    friend void PrintTo(const SavedChecks& c, std::ostream* os)
+    {
+        *os << '"' << c.picture.toStdString() << "\" \"" << c.media.toStdString() << '"';
+    }
 };
 
 class LoadChecks : public ::testing::TestWithParam<SavedChecks> {};
@@ -73,6 +77,10 @@ struct TickCase {
     double position;
     double duration;
     double knobLeft;
+    friend void PrintTo(const TickCase& c, std::ostream* os)
+    {
+        *os << c.position << " of " << c.duration;
+    }
 };
 
 class TimerTick : public ::testing::TestWithParam<TickCase> {};

@@ -1,5 +1,6 @@
 // The real open-file dialog with its preview panel, on the offscreen
 // platform, with the libmpv preview player on made media.
+#include "browse/window/file_browse_events.h"
 #include "browse/window/preview_dialogs.h"
 #include "browse/window/preview_panel.h"
 #include "core/form1_fixture.h"
@@ -105,13 +106,21 @@ struct DialogFixture {
     LabelControl ditiao;
     FakeWindowFrame window;
     NoDriveMci mci;
-    WaitingForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    WaitingForm form{
+        Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
     PreviewDialogs dialogs{nullptr, form, {MpvPlayerOptions::Video::Auto, {"ao=null"}}};
     QPointer<PreviewPanel> openPanel;
     QString title;
     QString nameFilter;
     QString folder;
 };
+
+TEST(FileBrowseText, NamesTheSelection)
+{
+    EXPECT_EQ(fileBrowseText({}), QString());
+    EXPECT_EQ(fileBrowseText({"/m/a b.jpg"}), QStringLiteral("/m/a b.jpg"));
+    EXPECT_EQ(fileBrowseText({"/m/a b.jpg", "/m/歌.mp3"}), QStringLiteral("\"a b.jpg\" \"歌.mp3\" "));
+}
 
 TEST(PreviewDialog, PreviewsTheSelectedPictureAndReturnsIt)
 {
@@ -122,7 +131,8 @@ TEST(PreviewDialog, PreviewsTheSelectedPictureAndReturnsIt)
     bool placeholderShown = true;
     const QStringList files = f.open([&](QFileDialog& dialog, PreviewPanel& panel) {
         dialog.selectFile(path);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel.form5().Image1.picture().isNull(); }, 5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !panel.form5().Image1.picture().isNull(); }, 5000));
         shown = panel.form5().Image1.place();
         placeholderShown = panel.form5().placeholder.isVisible();
         DialogFixture::pressOpen(dialog);
@@ -146,7 +156,8 @@ TEST(PreviewDialog, SeveralFilesShowTheEmptyBoxAndReturnInOrder)
     bool emptyBox = false;
     const QStringList files = f.open([&](QFileDialog& dialog, PreviewPanel& panel) {
         DialogFixture::select(dialog, {p});
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel.form5().Image1.picture().isNull(); }, 5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !panel.form5().Image1.picture().isNull(); }, 5000));
         DialogFixture::select(dialog, {p, q});
         emptyBox = panel.form5().Image1.picture().isNull() && panel.form5().placeholder.isVisible();
         DialogFixture::pressOpen(dialog);
@@ -194,7 +205,8 @@ TEST(PreviewDialog, PlaysASoundBehindThePlaceholder)
     int state = 0;
     f.open([&](QFileDialog& dialog, PreviewPanel& panel) {
         dialog.selectFile(f.dir.filePath("t.wav"));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return panel.player().playState() == MediaPlayer::Playing; }, 8000));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return panel.player().playState() == MediaPlayer::Playing; }, 8000));
         state = panel.player().playState();
         placeholder = panel.form5().placeholder.isVisible() && !panel.player().isVisible();
         dialog.reject();
