@@ -17,9 +17,7 @@ const char* const kSkinFiles[] = {
 PanelFixture::PanelFixture()
 {
     form.programDir = dir.path();
-    QDir(dir.path()).mkpath("tubiao/skin");
-    for (const char* name : kSkinFiles)
-        writeSkin(QString::fromUtf8(name));
+    writeFlatSkin(dir.path());
     form.state.top_offset = 500;
     form.chengxutuxiang(QString());
 }
@@ -33,11 +31,16 @@ QColor PanelFixture::colourOf(const QString& fileName)
     return QColor::fromHsv(index * 360 / 15, 220, 200);
 }
 
-void PanelFixture::writeSkin(const QString& fileName) const
+
+void writeFlatSkin(const QString& programDir)
 {
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(colourOf(fileName));
-    picture.save(dir.filePath("tubiao/skin/" + fileName), nullptr, 100);
+    QDir(programDir).mkpath("tubiao/skin");
+    for (const char* name : kSkinFiles) {
+        const QString fileName = QString::fromUtf8(name);
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(PanelFixture::colourOf(fileName));
+        picture.save(programDir + "/tubiao/skin/" + fileName, nullptr, 100);
+    }
 }
 
 void PanelFixture::removeSkin(const QString& fileName) const

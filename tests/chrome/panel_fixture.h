@@ -9,6 +9,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+// Writes every skin picture of the panel into programDir/tubiao/skin,
+// each filled with its own colour (PanelFixture::colourOf).
+void writeFlatSkin(const QString& programDir);
+
 // The hub on plain controls, with a skin folder whose pictures are each
 // filled with a colour of their own, and the panel laid out in the
 // designed client area (12000 x 8400) with top_offset 500.
@@ -17,8 +21,7 @@ struct PanelFixture {
 
     // The colour of a skin picture this fixture wrote.
     static QColor colourOf(const QString& fileName);
-    // Writes one skin picture (or leaves it out with remove).
-    void writeSkin(const QString& fileName) const;
+    // Takes one skin picture away.
     void removeSkin(const QString& fileName) const;
     // A 100-second sound file playing in the main player.
     void playSound(double seconds = 100);
