@@ -34,12 +34,10 @@ void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request)
 // The panel goes to the right of the folder view, level with its top.
 void attach(QFileDialog& dialog, QWidget* panel)
 {
-    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    if (!grid) {
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(panel, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+    else if (dialog.layout())
         dialog.layout()->addWidget(panel);
-        return;
-    }
-    grid->addWidget(panel, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
     // Room for the folder view beside the panel.
     dialog.resize(qMax(dialog.width(), kRoomyWidth), qMax(dialog.height(), kRoomyHeight));
 }

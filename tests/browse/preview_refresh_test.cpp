@@ -126,6 +126,17 @@ TEST(PreviewRefresh, FileNeitherPictureNorMediumShowsTheEmptyBox)
     EXPECT_TRUE(f.showsEmptyBox());
 }
 
+TEST(PreviewRefresh, PictureWithoutAHeightIsNotFitted)
+{
+    Form5Fixture f;
+    f.check(1, 1);
+    const QString path = f.medium("odd.avi", 320, 0);
+    f.form5.ccrpFileDialogs1_FileBrowse(path);
+    EXPECT_EQ(f.preview.url(), path); // it plays on, as a sound does
+    EXPECT_TRUE(f.showsEmptyBox());
+    EXPECT_EQ(f.preview.left(), 20000);
+}
+
 TEST(PreviewRefresh, ANewSelectionStopsTheLastPreview)
 {
     Form5Fixture f;
