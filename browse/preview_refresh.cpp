@@ -4,9 +4,9 @@
 #include "browse/form5_design.h"
 #include "browse/preview_fit.h"
 #include "core/form1.h"
+#include "pictures/picture_file.h"
 
 #include <cmath>
-#include "pictures/picture_file.h"
 
 void Form5::ccrpFileDialogs1_FileBrowse(const QString& name)
 {
