@@ -46,14 +46,18 @@ PreviewPanel::~PreviewPanel()
 // while it is empty; the player's picture comes above them.
 void PreviewPanel::createBox(const MpvPlayerOptions& playerOptions)
 {
-    image1_ = std::make_unique<WidgetImage>(new StretchedImageView(this));
+    auto* image = new StretchedImageView(this);
+    resetsHover(image);
+    image1_ = std::make_unique<WidgetImage>(image);
     auto* outline = new QFrame(this);
+    resetsHover(outline);
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setStyleSheet(QLatin1String(kOutlineStyle));
     shape1_ = std::make_unique<WidgetControl>(outline);
     auto* label = new QLabel(this);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(QStringLiteral("color: #6d7c8c;"));
+    resetsHover(label);
     placeholder_ = std::make_unique<WidgetLabel>(label);
     player_ = std::make_unique<MpvMediaPlayer>(this, playerOptions);
 }

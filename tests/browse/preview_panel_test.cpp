@@ -55,6 +55,9 @@ TEST(PreviewPanel, PointerOverAKnobLightsItAndOverTheRestDarkensIt)
     EXPECT_EQ(f.panel.form5().huakuai[1]->picture(), f.skin("form5进度条_滑块竖_亮"));
     QTest::mouseMove(f.panel.findChild<QCheckBox*>(), QPoint(5, 5));
     EXPECT_EQ(f.panel.form5().huakuai[1]->picture(), f.skin("form5进度条_滑块竖_暗"));
+    QTest::mouseMove(f.knob(0), QPoint(5, 9));
+    QTest::mouseMove(&f.panel, QPoint(100, 60)); // over the empty box
+    EXPECT_EQ(f.panel.form5().huakuai[0]->picture(), f.skin("form5进度条_滑块竖_暗"));
 }
 
 TEST(PreviewPanel, CheckBoxClicksReachTheHandlers)
