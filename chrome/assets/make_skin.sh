@@ -16,15 +16,17 @@ accent='#4a86c0'   # lit and selected
 dark='#6d7c8c'     # resting knob
 paper='#f4f6f9'    # panel face
 
-# Track pieces: a light rail with a dark groove down its middle.
-track_piece() { # name, width, height, draw commands for the groove
+# Track pieces: a light rail with a dark groove down its middle. The caps
+# round only their outer end: the rail runs on straight where a cap meets
+# the stretched middle piece, so the column shows no seam.
+track_piece() { # name, width, height, rail, groove
   convert -size "$2x$3" "xc:$paper" -fill "$rail" -stroke none -draw "$4" \
-    -fill "$groove" -draw "$5" "$skin/$1.jpg"
+    -fill "$groove" -draw "$5" -quality 95 -sampling-factor 1x1 "$skin/$1.jpg"
 }
-track_piece 进度条_上 26 66 "roundrectangle 7,8 18,65 5,5" "rectangle 11,14 14,65"
+track_piece 进度条_上 26 66 "roundrectangle 7,8 18,90 5,5" "roundrectangle 11,14 14,90 1,1"
 track_piece 进度条_中 26 40 "rectangle 7,0 18,39" "rectangle 11,0 14,39"
-track_piece 进度条_下 26 86 "roundrectangle 7,0 18,72 5,5" "rectangle 11,0 14,66"
-track_piece 进度条_横 68 26 "roundrectangle 4,7 63,18 5,5" "rectangle 9,11 58,14"
+track_piece 进度条_下 26 86 "roundrectangle 7,-20 18,72 5,5" "roundrectangle 11,-20 14,66 1,1"
+track_piece 进度条_横 68 26 "roundrectangle 4,7 63,18 5,5" "roundrectangle 9,11 58,14 1,1"
 
 # Knobs: a rounded grip with a centre line, grey at rest, blue when lit.
 knob() { # name, width, height, fill, grip line

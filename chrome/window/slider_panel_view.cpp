@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 
 #include <QAccessible>
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace {
@@ -53,6 +54,12 @@ SliderPanelView::SliderPanelView(Form1& form, SliderPanel& panel, QWidget* windo
     : QObject(window), form_(form), panel_(panel)
 {
     PanelAccessible::install();
+    card_ = new QWidget(window);
+    card_->setObjectName(QStringLiteral("sliderPanelCard"));
+    card_->setAttribute(Qt::WA_StyledBackground);
+    card_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    card_->setStyleSheet(QStringLiteral(
+        "#sliderPanelCard { background: #f4f6f9; border: 1px solid #cfd8e3; border-radius: 6px; }"));
     createTracks(window);
     createToggles(window);
     createStepButtons(window);
@@ -82,6 +89,7 @@ void SliderPanelView::createToggles(QWidget* window)
     for (int i = 0; i < int(form_.xuan.size()); ++i) {
         auto* piece = new PanelPiece(PanelPiece::Toggle, i, window);
         piece->setAccessibleName(names[i]);
+        piece->setToolTip(names[i]);
         piece->press = [this, i] { form_.xuan_Click(i); };
         piece->checked = [this, i] { return switchOf(form_.state, i) == Flag::Selected; };
         // A click is a left press and release on the toggle.
@@ -111,6 +119,7 @@ void SliderPanelView::createStepButtons(QWidget* window)
     for (int i = 0; i < int(form_.shang_xia.size()); ++i) {
         auto* piece = new PanelPiece(PanelPiece::StepButton, i, window);
         piece->setAccessibleName(names[i]);
+        piece->setToolTip(names[i]);
         piece->press = [this, i] {
             panel_.shang_xia_MouseDown(i, Qt::LeftButton);
             panel_.shang_xia_MouseUp(i, Qt::LeftButton);
@@ -134,10 +143,49 @@ void SliderPanelView::createCaptions(QWidget* window)
     for (QLabel* label : {caption_, label3_}) {
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(QStringLiteral("panelCaption"));
+        label->setStyleSheet(QStringLiteral("#panelCaption { color: #3b4a5c; }"));
         label->installEventFilter(this);
     }
     follow(form_.Lab_biaoji, caption_);
     follow(form_.Label3, label3_);
+    for (PanelLabel* label : {&form_.Lab_biaoji, &form_.Label3}) {
+        label->changed = [this, followed = label->changed] {
+            followed();
+            placeCard();
+        };
+    }
+    placeCard();
+}
+
+void SliderPanelView::placeCard()
+{
+    constexpr double kMargin = 80; // twips around the panel's parts
+    TwipsRect around = form_.jingdutiao[0].place();
+    const auto take = [&around](const PlacedControl& c) {
+        const double right = std::max(around.left + around.width, c.left() + c.width());
+        const double bottom = std::max(around.top + around.height, c.top() + c.height());
+        around.left = std::min(around.left, c.left());
+        around.top = std::min(around.top, c.top());
+        around.width = right - around.left;
+        around.height = bottom - around.top;
+    };
+    for (const PanelImage& c : form_.jingdutiao)
+        take(c);
+    for (const PanelImage& c : form_.shang_xia)
+        take(c);
+    // Knobs widen it (they reach past the tracks) but, moving, never lengthen it.
+    for (const PanelImage& knob : form_.huakuai) {
+        const double right = std::max(around.left + around.width, knob.left() + knob.width());
+        around.left = std::min(around.left, knob.left());
+        around.width = right - around.left;
+    }
+    around.top = std::min(around.top, form_.Lab_biaoji.top());
+    around.height = std::max(around.height, form_.Label3.top() + form_.Label3.height() - around.top);
+    const TwipsRect card{around.left - kMargin, around.top - kMargin, around.width + 2 * kMargin,
+                         around.height + 2 * kMargin};
+    card_->setGeometry(card.toPixels());
+    card_->setVisible(around.width > 0 && around.height > 0);
+    card_->lower();
 }
 
 void SliderPanelView::createKnobs(QWidget* window)

@@ -32,10 +32,13 @@ private:
     void createCaptions(QWidget* window);
     void createKnobs(QWidget* window);
     void createTip(QWidget* window);
+    // The card the panel stands on, around its tracks, boxes and captions.
+    void placeCard();
 
     Form1& form_;
     SliderPanel& panel_;
     QList<PanelPiece*> tracks_, knobs_, toggles_, stepButtons_;
+    QWidget* card_ = nullptr;
     QLabel* caption_ = nullptr; // Lab_biaoji
     QLabel* label3_ = nullptr;
     QLabel* tip_ = nullptr;
