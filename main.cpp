@@ -3,6 +3,8 @@
 #include "platform/quit_signals.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <clocale>
 #include <memory>
 
@@ -11,6 +13,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("璇音坊"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs (file lists, buttons) speak the program's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // libmpv parses numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -105,8 +105,8 @@ QString QtDialogs::saveFile(const FileRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在(&I):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型(&T):"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -119,8 +119,8 @@ QStringList QtDialogs::openFiles(const FileRequest& request)
     prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围(&I):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型(&T):"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("打开(&O)"));
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -11,7 +11,7 @@ run_pkgs=(
   libmpv-dev libcdio-dev libcdio-paranoia-dev libpulse-dev
   libasound2-dev libasound2-plugins libgl1-mesa-dri libopengl-dev
   # tif/tiff, webp and other picture formats beyond Qt's own
-  qt6-image-formats-plugins
+  qt6-image-formats-plugins qt6-translations-l10n
   # The CMake project always configures the tests, so GoogleTest is needed to build at all.
   googletest libgtest-dev libgmock-dev
   # Without a CJK font every Chinese caption is drawn as boxes.
