@@ -230,7 +230,7 @@ void SliderPanelView::createTip(QWidget* window)
     tip_->setAlignment(Qt::AlignCenter);
     tip_->setAttribute(Qt::WA_TransparentForMouseEvents);
     tip_->setStyleSheet(QStringLiteral(
-        "QLabel#valueTip { background: #fdfdfe; color: #22303f; border: 1px solid #9fb0c3;"
+        "QLabel#valueTip { background: #fdfdfe; color: #22303f; border: 1px solid #9fb0c3; font-size: 11px;"
         " border-radius: 3px; }"));
     follow(form_.xianshi_wenben, tip_);
 }
