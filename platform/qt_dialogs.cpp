@@ -113,15 +113,20 @@ QString QtDialogs::saveFile(const FileRequest& request)
     return dialog.selectedFiles().value(0);
 }
 
-QStringList QtDialogs::openFiles(const FileRequest& request)
+void prepareOpenFilesDialog(QFileDialog& dialog, const Dialogs::FileRequest& request)
 {
-    QFileDialog dialog(parent_);
     prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("打开(&O)"));
+}
+
+QStringList QtDialogs::openFiles(const FileRequest& request)
+{
+    QFileDialog dialog(parent_);
+    prepareOpenFilesDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -28,3 +29,6 @@ private:
 // blank-separated and matching without regard to case. "*.*" becomes "*",
 // so files without a suffix show too.
 QStringList toQtNameFilters(const QString& filter);
+
+// Sets a file dialog up to open one or more existing files as asked.
+void prepareOpenFilesDialog(QFileDialog& dialog, const Dialogs::FileRequest& request);

@@ -11,26 +11,6 @@ namespace {
 constexpr int kRoomyWidth = 820;
 constexpr int kRoomyHeight = 460;
 
-void setUp(QFileDialog& dialog, const Dialogs::FileRequest& request)
-{
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setWindowTitle(request.title);
-    const QStringList filters = toQtNameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
-    if (!request.startFolder.isEmpty())
-        dialog.setDirectory(request.startFolder);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("查找范围:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("打开(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
-}
-
 // The panel goes to the right of the folder view, level with its top.
 void attach(QFileDialog& dialog, QWidget* panel)
 {
@@ -52,7 +32,7 @@ PreviewDialogs::PreviewDialogs(QWidget* parent, Form1& form, const MpvPlayerOpti
 QStringList PreviewDialogs::openFiles(const FileRequest& request)
 {
     QFileDialog dialog(parent_);
-    setUp(dialog, request);
+    prepareOpenFilesDialog(dialog, request);
     auto* panel = new PreviewPanel(form_, playerOptions_, &dialog);
     attach(dialog, panel);
     Form5& form5 = panel->form5();
