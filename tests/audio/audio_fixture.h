@@ -2,6 +2,7 @@
 
 #include "core/main_form.h"
 #include "doubles/fake_media_player.h"
+#include "doubles/plain_controls.h"
 #include "doubles/fake_system_volume.h"
 #include "doubles/fake_window_frame.h"
 #include "doubles/scripted_mci.h"
@@ -35,7 +36,7 @@ public:
     QStringList refreshes;
 };
 
-struct AudioFixture {
+struct AudioFixture : PlainControls<FakeMediaPlayer, ScriptedMci> {
     AudioFixture();
 
     // The slider panel as laid out in a client area of height 8400 with
@@ -50,16 +51,8 @@ struct AudioFixture {
     void makeTogglePictures() const;
 
     QTemporaryDir dir;
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    ScriptedMci mci;
     FakeSystemVolume system;
-    AudioForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    AudioForm form{controls()};
 };
 
 // The colour of the two toggle pictures the fixture writes.

@@ -33,7 +33,7 @@ public:
 
 // Form5 on plain controls, loaded, with the shipped skins and a folder for
 // the files it previews.
-struct Form5Fixture {
+struct Form5Fixture : PlainControls<> {
     Form5Fixture()
     {
         form.programDir = SHIPPED_DATA_DIR;
@@ -72,16 +72,7 @@ struct Form5Fixture {
     }
 
     QTemporaryDir dir;
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
-    PreviewHost form{
-        Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    PreviewHost form{controls()};
 
     ImageControl Image1;
     PlacedControl Shape1;

@@ -29,7 +29,7 @@ public:
     void yanshihuoqu(MediaPlayer& player) override { PlayerWait::openWait(*this, player); }
 };
 
-struct DialogFixture {
+struct DialogFixture : PlainControls<> {
     DialogFixture()
     {
         form.programDir = SHIPPED_DATA_DIR;
@@ -98,16 +98,7 @@ struct DialogFixture {
         QStringLiteral("媒体文件(*.mp4;*.wav;*.png)|*.mp4;*.wav;*.png|所有文件(*.*)|*.*");
 
     QTemporaryDir dir;
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
-    WaitingForm form{
-        Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    WaitingForm form{controls()};
     PreviewDialogs dialogs{nullptr, form, {MpvPlayerOptions::Video::Auto, {"ao=null"}}};
     QPointer<PreviewPanel> openPanel;
     QString title;

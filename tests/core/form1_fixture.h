@@ -2,6 +2,7 @@
 
 #include "core/form1.h"
 #include "doubles/fake_media_player.h"
+#include "doubles/plain_controls.h"
 #include "doubles/fake_window_frame.h"
 #include "platform/no_drive_mci.h"
 
@@ -29,14 +30,6 @@ public:
     QStringList calls;
 };
 
-struct Form1Fixture {
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
-    RecordingForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+struct Form1Fixture : PlainControls<> {
+    RecordingForm form{controls()};
 };

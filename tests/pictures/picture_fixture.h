@@ -2,6 +2,7 @@
 
 #include "core/main_form.h"
 #include "doubles/fake_media_player.h"
+#include "doubles/plain_controls.h"
 #include "doubles/fake_window_frame.h"
 #include "doubles/scripted_dialogs.h"
 #include "platform/no_drive_mci.h"
@@ -49,7 +50,7 @@ public:
 
 // Client area 12000 x 8400 twips: L 180, R 10280, W 10100; with top_offset
 // 500, T 350, B 8050, H 7700.
-struct PictureFixture {
+struct PictureFixture : PlainControls<CataloguePlayer> {
     PictureFixture();
 
     // The calls recorded whose text starts with `prefix`.
@@ -59,15 +60,7 @@ struct PictureFixture {
     QString path(const QString& relative) const { return dir.filePath(relative); }
     TwipsRect frame() const { return picture1.place(); }
 
-    FakeMediaPlayer player1;
-    CataloguePlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
     ScriptedDialogs dialogs;
     QTemporaryDir dir;
-    PictureForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    PictureForm form{controls()};
 };

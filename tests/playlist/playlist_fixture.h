@@ -2,6 +2,7 @@
 
 #include "core/main_form.h"
 #include "doubles/fake_media_player.h"
+#include "doubles/plain_controls.h"
 #include "doubles/fake_window_frame.h"
 #include "doubles/scripted_dialogs.h"
 #include "platform/no_drive_mci.h"
@@ -39,7 +40,7 @@ public:
     bool busyAtClick = false;
 };
 
-struct PlaylistFixture {
+struct PlaylistFixture : PlainControls<> {
     PlaylistFixture()
     {
         form.dialogs = &dialogs;
@@ -73,17 +74,9 @@ struct PlaylistFixture {
             file.write(data);
     }
 
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
     ScriptedDialogs dialogs;
     QTemporaryDir dir;
-    PlaylistForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    PlaylistForm form{controls()};
 };
 
 // GB18030 bytes of a text.
