@@ -3,7 +3,6 @@
 #include "audio/audio_values.h"
 #include "core/form1_state.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace {
@@ -42,11 +41,8 @@ void setFraction(Form1State& s, int i, double r)
 
 double roundHalfEven(double v)
 {
-    // nearbyint rounds halves to even in the default rounding mode.
-    const int mode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
+    // In the default rounding mode nearbyint takes halves to the even neighbour.
     const double rounded = std::nearbyint(v);
-    std::fesetround(mode);
     return rounded == 0 ? 0.0 : rounded; // no "-0"
 }
 

@@ -60,9 +60,12 @@ void show(Form1& form, int i)
     place.width = kTipWidth[i];
     place.height = kTipHeight;
     tip.setPlace(place);
-    if (const auto t = text(form.state, i))
+    // Without a value (a medium of no length) the tip would show another
+    // knob's text; it stays hidden instead.
+    const auto t = text(form.state, i);
+    if (t)
         tip.setCaption(*t);
-    tip.setVisible(true);
+    tip.setVisible(t.has_value());
 }
 
 } // namespace ValueTip

@@ -10,7 +10,6 @@ PanelPiece::PanelPiece(Kind kind, int index, QWidget* parent)
 {
     // Knobs light up and tracks reset the hover under a pointer without buttons.
     setMouseTracking(kind == Knob || kind == Track);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void PanelPiece::setImage(const QImage& image)

@@ -74,6 +74,16 @@ TEST(ValueTip, SitsBesideTheKnobAndIgnoresSmallMoves)
     EXPECT_TRUE(shows(f.form.huakuai[3], "进度条_滑块竖_亮.jpg"));
 }
 
+TEST(ValueTip, StaysHiddenOverTheProgressKnobWithoutAMedium)
+{
+    PanelFixture f;
+    ValueTip::show(f.form, 0);
+    f.form.state.length_ms = 0;
+    ValueTip::show(f.form, 2);
+    EXPECT_FALSE(f.form.xianshi_wenben.isVisible());
+    EXPECT_TRUE(shows(f.form.huakuai[2], "进度条_滑块横_亮.jpg"));
+}
+
 TEST(ValueTip, HoverResetHidesItAndDarkensEveryKnob)
 {
     PanelFixture f;
