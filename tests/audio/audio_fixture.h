@@ -36,7 +36,7 @@ public:
     QStringList refreshes;
 };
 
-struct AudioFixture : PlainControls<FakeMediaPlayer, ScriptedMci> {
+struct AudioFixture : PlainControls<FakeMediaPlayer, FakeMediaPlayer, ScriptedMci> {
     AudioFixture();
 
     // The slider panel as laid out in a client area of height 8400 with

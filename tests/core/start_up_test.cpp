@@ -122,18 +122,13 @@ TEST_F(StartUpTest, ClosingStoresOptionsAndListThenEnds)
 
 TEST(Closing, StopsTheDiscFirstInCdMode)
 {
-    RecordingMci mci;
-    FakeMediaPlayer player1, player2;
-    PlacedControl picture1;
-    ImageControl image1, image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    MainForm form(Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci});
+    PlainControls<FakeMediaPlayer, FakeMediaPlayer, RecordingMci> c;
+    MainForm form(c.controls());
     form.state.display_mode = DisplayMode::Cd;
 
     form.formUnload();
 
-    EXPECT_EQ(mci.sent, QStringList({"stop cd wait", "seek cd to 1 wait"}));
+    EXPECT_EQ(c.mci.sent, QStringList({"stop cd wait", "seek cd to 1 wait"}));
 }
 
 TEST(Closing, EndTimerEndsOnlyOnceClosing)

@@ -6,11 +6,12 @@
 #include "platform/no_drive_mci.h"
 
 // The main window's controls as plain objects, for fixtures that build the
-// window's model on them. A fixture that needs another start-picture player
-// or command device names its type.
-template <class Player2 = FakeMediaPlayer, class CommandDevice = NoDriveMci>
+// window's model on them. A fixture that needs other players or another
+// command device names their types.
+template <class Player1 = FakeMediaPlayer, class Player2 = FakeMediaPlayer,
+          class CommandDevice = NoDriveMci>
 struct PlainControls {
-    FakeMediaPlayer player1;
+    Player1 player1;
     Player2 player2;
     PlacedControl picture1;
     ImageControl image1;

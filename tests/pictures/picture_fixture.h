@@ -50,7 +50,7 @@ public:
 
 // Client area 12000 x 8400 twips: L 180, R 10280, W 10100; with top_offset
 // 500, T 350, B 8050, H 7700.
-struct PictureFixture : PlainControls<CataloguePlayer> {
+struct PictureFixture : PlainControls<FakeMediaPlayer, CataloguePlayer> {
     PictureFixture();
 
     // The calls recorded whose text starts with `prefix`.

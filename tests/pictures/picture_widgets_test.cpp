@@ -111,13 +111,8 @@ TEST_F(WidgetTest, ThePictureIsShown)
 
 TEST_F(WidgetTest, MouseInputReachesTheHandlersInTwipsWithinImage1)
 {
-    FakeMediaPlayer p1, p2;
-    PlacedControl picture1;
-    ImageControl image1, image2;
-    LabelControl ditiao;
-    FakeWindowFrame windowFrame;
-    NoDriveMci mci;
-    InputForm form{Form1Controls{p1, p2, picture1, image1, image2, ditiao, windowFrame, mci}};
+    PlainControls<> c;
+    InputForm form{c.controls()};
     new PictureInput(view, form);
     place({-1500, -3000, 60000, 45000}); // the picture's corner 100, 200 px outside
 

@@ -3,6 +3,7 @@
 #include "core/main_form.h"
 #include "doubles/fake_window_frame.h"
 #include "doubles/opening_media_player.h"
+#include "doubles/plain_controls.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_mci.h"
 
@@ -38,7 +39,7 @@ public:
     QList<double> seekTargets; // position_ms at each seek
 };
 
-struct PlaybackFixture {
+struct PlaybackFixture : PlainControls<OpeningMediaPlayer, FakeMediaPlayer, ScriptedMci> {
     PlaybackFixture();
 
     // Replaces the list with these paths; the dispatcher stays off, so a
@@ -58,14 +59,6 @@ struct PlaybackFixture {
     void setNoPicturesInLoopAll(bool on);
 
     QTemporaryDir dir;
-    OpeningMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    ScriptedMci mci;
     ScriptedDialogs dialogs;
-    PlaybackForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    PlaybackForm form{controls()};
 };
