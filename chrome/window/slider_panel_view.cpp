@@ -4,44 +4,17 @@
 #include "chrome/slider_panel.h"
 #include "chrome/value_tip.h"
 #include "chrome/window/panel_accessible.h"
+#include "chrome/window/panel_card.h"
+#include "chrome/window/panel_follow.h"
 #include "chrome/window/panel_piece.h"
 #include "core/flags.h"
 #include "core/form1.h"
 #include "platform/twips.h"
 
 #include <QAccessible>
-#include <algorithm>
 #include <QMouseEvent>
 
 namespace {
-
-void placeWidget(QWidget* widget, const PlacedControl& control)
-{
-    const QRect r = control.place().toPixels();
-    if (widget->geometry() != r)
-        widget->setGeometry(r);
-    widget->setVisible(control.isVisible() && !r.isEmpty());
-}
-
-// The widget follows every change of its control.
-void follow(PanelImage& control, PanelPiece* piece)
-{
-    control.changed = [&control, piece] {
-        placeWidget(piece, control);
-        piece->setImage(control.picture());
-    };
-    control.changed();
-}
-
-void follow(PanelLabel& control, QLabel* label)
-{
-    control.changed = [&control, label] {
-        placeWidget(label, control);
-        label->setText(control.caption());
-        label->raise();
-    };
-    control.changed();
-}
 
 QString& switchOf(Form1State& s, int i)
 {
@@ -54,12 +27,7 @@ SliderPanelView::SliderPanelView(Form1& form, SliderPanel& panel, QWidget* windo
     : QObject(window), form_(form), panel_(panel)
 {
     PanelAccessible::install();
-    card_ = new QWidget(window);
-    card_->setObjectName(QStringLiteral("sliderPanelCard"));
-    card_->setAttribute(Qt::WA_StyledBackground);
-    card_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    card_->setStyleSheet(QStringLiteral(
-        "#sliderPanelCard { background: #f4f6f9; border: 1px solid #cfd8e3; border-radius: 6px; }"));
+    card_ = new PanelCard(window);
     createTracks(window);
     createToggles(window);
     createStepButtons(window);
@@ -98,17 +66,14 @@ void SliderPanelView::createToggles(QWidget* window)
             if (type == QEvent::MouseButtonRelease && button == Qt::LeftButton && inside.contains(at))
                 piece->press();
         };
-        follow(form_.xuan[i], piece);
-        PanelImage& control = form_.xuan[i];
-        control.changed = [&control, piece, followed = control.changed] {
-            followed();
-            if (QAccessible::isActive()) {
-                QAccessible::State checked;
-                checked.checked = true;
-                QAccessibleStateChangeEvent event(piece, checked);
-                QAccessible::updateAccessibility(&event);
-            }
-        };
+        follow(form_.xuan[i], piece, [piece] {
+            if (!QAccessible::isActive())
+                return;
+            QAccessible::State checked;
+            checked.checked = true;
+            QAccessibleStateChangeEvent event(piece, checked);
+            QAccessible::updateAccessibility(&event);
+        });
         toggles_ << piece;
     }
 }
@@ -146,46 +111,8 @@ void SliderPanelView::createCaptions(QWidget* window)
         label->setStyleSheet(QStringLiteral("#panelCaption { color: #3b4a5c; }"));
         label->installEventFilter(this);
     }
-    follow(form_.Lab_biaoji, caption_);
-    follow(form_.Label3, label3_);
-    for (PanelLabel* label : {&form_.Lab_biaoji, &form_.Label3}) {
-        label->changed = [this, followed = label->changed] {
-            followed();
-            placeCard();
-        };
-    }
-    placeCard();
-}
-
-void SliderPanelView::placeCard()
-{
-    constexpr double kMargin = 80; // twips around the panel's parts
-    TwipsRect around = form_.jingdutiao[0].place();
-    const auto take = [&around](const PlacedControl& c) {
-        const double right = std::max(around.left + around.width, c.left() + c.width());
-        const double bottom = std::max(around.top + around.height, c.top() + c.height());
-        around.left = std::min(around.left, c.left());
-        around.top = std::min(around.top, c.top());
-        around.width = right - around.left;
-        around.height = bottom - around.top;
-    };
-    for (const PanelImage& c : form_.jingdutiao)
-        take(c);
-    for (const PanelImage& c : form_.shang_xia)
-        take(c);
-    // Knobs widen it (they reach past the tracks) but, moving, never lengthen it.
-    for (const PanelImage& knob : form_.huakuai) {
-        const double right = std::max(around.left + around.width, knob.left() + knob.width());
-        around.left = std::min(around.left, knob.left());
-        around.width = right - around.left;
-    }
-    around.top = std::min(around.top, form_.Lab_biaoji.top());
-    around.height = std::max(around.height, form_.Label3.top() + form_.Label3.height() - around.top);
-    const TwipsRect card{around.left - kMargin, around.top - kMargin, around.width + 2 * kMargin,
-                         around.height + 2 * kMargin};
-    card_->setGeometry(card.toPixels());
-    card_->setVisible(around.width > 0 && around.height > 0);
-    card_->lower();
+    follow(form_.Lab_biaoji, caption_, [this] { card_->place(form_); });
+    follow(form_.Label3, label3_, [this] { card_->place(form_); });
 }
 
 void SliderPanelView::createKnobs(QWidget* window)
@@ -209,15 +136,12 @@ void SliderPanelView::createKnobs(QWidget* window)
             default: break;
             }
         };
-        follow(form_.huakuai[i], piece);
-        PanelImage& control = form_.huakuai[i];
-        control.changed = [&control, piece, followed = control.changed] {
-            followed();
-            if (QAccessible::isActive()) {
-                QAccessibleValueChangeEvent event(piece, piece->fraction().value_or(0) * 100);
-                QAccessible::updateAccessibility(&event);
-            }
-        };
+        follow(form_.huakuai[i], piece, [piece] {
+            if (!QAccessible::isActive())
+                return;
+            QAccessibleValueChangeEvent event(piece, piece->fraction().value_or(0) * 100);
+            QAccessible::updateAccessibility(&event);
+        });
         knobs_ << piece;
     }
 }

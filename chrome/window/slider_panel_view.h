@@ -5,6 +5,7 @@
 #include <QObject>
 
 class Form1;
+class PanelCard;
 class PanelPiece;
 class SliderPanel;
 
@@ -32,13 +33,11 @@ private:
     void createCaptions(QWidget* window);
     void createKnobs(QWidget* window);
     void createTip(QWidget* window);
-    // The card the panel stands on, around its tracks, boxes and captions.
-    void placeCard();
 
     Form1& form_;
     SliderPanel& panel_;
     QList<PanelPiece*> tracks_, knobs_, toggles_, stepButtons_;
-    QWidget* card_ = nullptr;
+    PanelCard* card_ = nullptr;
     QLabel* caption_ = nullptr; // Lab_biaoji
     QLabel* label3_ = nullptr;
     QLabel* tip_ = nullptr;

@@ -1,5 +1,6 @@
 #include "panel_fixture.h"
 
+#include "chrome/window/panel_card.h"
 #include "chrome/window/panel_piece.h"
 #include "chrome/window/slider_panel_view.h"
 #include "core/flags.h"
@@ -152,4 +153,21 @@ TEST(PanelAccessibility, StepButtonsPressOneStep)
     EXPECT_NEAR(*f.player1.currentPosition(), 51, 1e-9);
     EXPECT_FALSE(f.form.Timer3.isActive());
     EXPECT_EQ(f.form.state.step_direction, QString());
+}
+
+// The card holds the whole panel, keeps clear of the content area (whose
+// right edge is W - 1720) and does not follow the knobs.
+TEST(PanelCard, HoldsThePanelBesideTheContentArea)
+{
+    PanelFixture f;
+    const TwipsRect card = PanelCard::around(f.form);
+    EXPECT_GT(card.left, 12000 - 1720);
+    EXPECT_LE(card.top, f.form.Lab_biaoji.top());
+    EXPECT_GE(card.top + card.height, f.form.Label3.top() + f.form.Label3.height());
+    for (const PanelImage& knob : f.form.huakuai)
+        EXPECT_GE(card.left + card.width, knob.left() + knob.width());
+    f.form.state.shengyin_shu = 32767;
+    f.form.state.balance_step = 5;
+    f.form.chengxutuxiang(QString());
+    EXPECT_EQ(PanelCard::around(f.form), card);
 }
