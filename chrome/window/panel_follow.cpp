@@ -3,6 +3,8 @@
 #include "chrome/window/panel_piece.h"
 #include "core/form1.h"
 
+#include <QPointer>
+
 namespace {
 
 void placeWidget(QWidget* widget, const PlacedControl& control)
@@ -15,9 +17,11 @@ void placeWidget(QWidget* widget, const PlacedControl& control)
 
 } // namespace
 
-void follow(PanelImage& control, PanelPiece* piece, std::function<void()> then)
+void follow(PanelImage& control, PanelPiece* widget, std::function<void()> then)
 {
-    control.changed = [&control, piece, then] {
+    control.changed = [&control, piece = QPointer(widget), then] {
+        if (!piece)
+            return;
         placeWidget(piece, control);
         piece->setImage(control.picture());
         if (then)
@@ -26,9 +30,11 @@ void follow(PanelImage& control, PanelPiece* piece, std::function<void()> then)
     control.changed();
 }
 
-void follow(PanelLabel& control, QLabel* label, std::function<void()> then)
+void follow(PanelLabel& control, QLabel* widget, std::function<void()> then)
 {
-    control.changed = [&control, label, then] {
+    control.changed = [&control, label = QPointer(widget), then] {
+        if (!label)
+            return;
         placeWidget(label, control);
         label->setText(control.caption());
         label->raise();
