@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/main_form.h"
-#include "doubles/fake_media_player.h"
-#include "doubles/fake_window_frame.h"
-#include "platform/no_drive_mci.h"
+#include "doubles/plain_controls.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,7 +14,7 @@ void writeFlatSkin(const QString& programDir);
 // The hub on plain controls, with a skin folder whose pictures are each
 // filled with a colour of their own, and the panel laid out in the
 // designed client area (12000 x 8400) with top_offset 500.
-struct PanelFixture {
+struct PanelFixture : PlainControls<> {
     PanelFixture();
 
     // The colour of a skin picture this fixture wrote.
@@ -33,15 +31,7 @@ struct PanelFixture {
     static constexpr double kBalanceRight = 12000 - 990 - 355;
 
     QTemporaryDir dir;
-    FakeMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
-    MainForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+    MainForm form{controls()};
 };
 
 // Whether a control shows the fixture's picture of that name (JPEG may

@@ -16,12 +16,12 @@ namespace {
 struct ViewFixture : PanelFixture {
     ViewFixture()
     {
-        window.resize(800, 560);
+        mainWindow.resize(800, 560);
         form.sliderPanel.showDesignedPictures();
-        window.show();
+        mainWindow.show();
     }
-    QWidget window;
-    SliderPanelView view{form, form.sliderPanel, &window};
+    QWidget mainWindow;
+    SliderPanelView view{form, form.sliderPanel, &mainWindow};
 };
 
 void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons)
