@@ -146,7 +146,7 @@ void MainWindow::placeStatusLine()
 {
     if (!ditiao_)
         return;
-    ditiao_->setPlace({180, frame_.scaleHeight() - 320, frame_.scaleWidth() - 360, 270});
+    ditiao_->setPlace({180, frame_.scaleHeight() - 280, frame_.scaleWidth() - 360, 270});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
