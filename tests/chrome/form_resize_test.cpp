@@ -1,4 +1,4 @@
-#include "chrome/chrome_fixture.h"
+#include "doubles/plain_controls.h"
 #include "chrome/form_resize.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@ public:
     QStringList calls;
 };
 
-struct ResizeFixture : ChromeFixture {
-    ResizeForm resizing{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+struct ResizeFixture : PlainControls<> {
+    ResizeForm resizing{controls()};
 };
 
 TEST(FormResize, StepsByWindowState)
