@@ -1,5 +1,6 @@
 #include "news/help_menu.h"
 
+#include "core/designed_menus.h"
 #include "core/form1.h"
 #include "core/version.h"
 
@@ -33,15 +34,15 @@ QString HelpMenu::aboutText()
 void HelpMenu::bangzhu1_Click(int Index)
 {
     switch (Index) {
-    case Features: openUrl(QUrl::fromLocalFile(featuresPath(form_))); break;
-    case Upgrade: openUrl(QUrl(homePage())); break;
-    case HomePage: openUrl(QUrl(homePage() + QLatin1Char('/'))); break;
-    case NoNewsPopups: toggleNewsSwitch(); break;
-    case News:
+    case HelpItem::Features: openUrl(QUrl::fromLocalFile(featuresPath(form_))); break;
+    case HelpItem::Upgrade: openUrl(QUrl(homePage())); break;
+    case HelpItem::HomePage: openUrl(QUrl(homePage() + QLatin1Char('/'))); break;
+    case HelpItem::NoNewsPopups: toggleNewsSwitch(); break;
+    case HelpItem::News:
         if (showNews)
             showNews();
         break;
-    case About:
+    case HelpItem::About:
         if (form_.dialogs)
             form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."));
         break;
@@ -53,7 +54,7 @@ void HelpMenu::bangzhu1_Click(int Index)
 // was, so the old state returns at the next start.
 void HelpMenu::toggleNewsSwitch()
 {
-    MenuItem& item = form_.bangzhu1[NoNewsPopups];
+    MenuItem& item = form_.bangzhu1[HelpItem::NoNewsPopups];
     item.checked = !item.checked;
     QSaveFile file(form_.programPath(QStringLiteral("v.sz")));
     if (file.open(QIODevice::WriteOnly)) {

@@ -11,13 +11,6 @@ class Form1;
 // news switch and the About box.
 class HelpMenu {
 public:
-    static constexpr int Features = 0;
-    static constexpr int Upgrade = 1;
-    static constexpr int NoNewsPopups = 5;
-    static constexpr int HomePage = 7;
-    static constexpr int News = 8;
-    static constexpr int About = 11;
-
     explicit HelpMenu(Form1& form);
 
     void bangzhu1_Click(int Index);

@@ -34,13 +34,13 @@ struct HelpFixture : ChromeFixture {
 TEST(HelpMenu, NewsSwitchTogglesAndIsReadBackAtTheNextStart)
 {
     HelpFixture f;
-    f.help.bangzhu1_Click(HelpMenu::NoNewsPopups);
-    EXPECT_TRUE(f.form.bangzhu1.at(HelpMenu::NoNewsPopups).checked);
+    f.help.bangzhu1_Click(HelpItem::NoNewsPopups);
+    EXPECT_TRUE(f.form.bangzhu1.at(HelpItem::NoNewsPopups).checked);
     EXPECT_EQ(f.switchFile(), "True\r\n");
     EXPECT_TRUE(newsPopupsForbidden(f.dir.filePath("v.sz")));
 
-    f.help.bangzhu1_Click(HelpMenu::NoNewsPopups);
-    EXPECT_FALSE(f.form.bangzhu1.at(HelpMenu::NoNewsPopups).checked);
+    f.help.bangzhu1_Click(HelpItem::NoNewsPopups);
+    EXPECT_FALSE(f.form.bangzhu1.at(HelpItem::NoNewsPopups).checked);
     EXPECT_EQ(f.switchFile(), "False\r\n");
     EXPECT_FALSE(newsPopupsForbidden(f.dir.filePath("v.sz")));
 }
@@ -49,7 +49,7 @@ TEST(HelpMenu, OpensTheFeatureDescriptionAndTheHomePage)
 {
     HelpFixture f;
     f.form.programDir = f.dir.path() + "/"; // a folder given with its separator
-    for (int item : {HelpMenu::Features, HelpMenu::Upgrade, HelpMenu::HomePage})
+    for (int item : {HelpItem::Features, HelpItem::Upgrade, HelpItem::HomePage})
         f.help.bangzhu1_Click(item);
     ASSERT_EQ(f.opened.size(), 3);
     EXPECT_EQ(f.opened[0].toLocalFile(), f.dir.path() + "/璇音坊帮助/《璇音坊》功能介绍.txt");
@@ -60,7 +60,7 @@ TEST(HelpMenu, OpensTheFeatureDescriptionAndTheHomePage)
 TEST(HelpMenu, AboutBoxShowsTheVersionLineByLine)
 {
     HelpFixture f;
-    f.help.bangzhu1_Click(HelpMenu::About);
+    f.help.bangzhu1_Click(HelpItem::About);
     ASSERT_EQ(f.dialogs.shown.size(), 1);
     EXPECT_EQ(f.dialogs.shown[0].title, "关于璇音坊...");
     const QStringList lines = f.dialogs.shown[0].text.split('\r');
