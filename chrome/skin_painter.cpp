@@ -38,11 +38,13 @@ void SkinPainter::paintSurface()
     const double w = form_.window.scaleWidth(), h = form_.window.scaleHeight();
     const QSize size = TwipsRect{0, 0, w, h}.toPixels().size();
     surface_ = QImage((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    surface_.setDevicePixelRatio(devicePixelRatio);
-    surface_.fill(Qt::transparent);
-    QPainter painter(&surface_);
-    paintBackground(painter, form_.beijing_linshi.picture(), checkedBackgroundSuffix(form_.beijing1), w, h);
-    painter.end();
+    // A client area with no room (a window shrunk to nothing) shows no skin.
+    if (!surface_.isNull()) {
+        surface_.setDevicePixelRatio(devicePixelRatio);
+        surface_.fill(Qt::transparent);
+        QPainter painter(&surface_);
+        paintBackground(painter, form_.beijing_linshi.picture(), checkedBackgroundSuffix(form_.beijing1), w, h);
+    }
     if (surfaceChanged)
         surfaceChanged();
 }

@@ -6,11 +6,10 @@
 
 #include "core/main_form.h"
 #include "core/window/list_menu_popup.h"
-#include "doubles/fake_media_player.h"
-#include "doubles/fake_window_frame.h"
-#include "platform/no_drive_mci.h"
+#include "doubles/plain_controls.h"
 #include "playlist/list_file.h"
 #include "playlist/list_text.h"
+#include "playlist/playlist_entries.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,13 +91,8 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("数据库"));
 
-    FakeMediaPlayer player1, player2;
-    PlacedControl picture1;
-    ImageControl image1, image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    NoDriveMci mci;
-    MainForm form(Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci});
+    PlainControls<> controls;
+    MainForm form(controls.controls());
     form.programDir = dir.path();
     form.xuanxiang1[2].checked = false;
 
@@ -126,7 +120,8 @@ int main(int argc, char** argv)
                form.write_liebiao(QStringLiteral("替换写入"), ListFile::startupText(listFile));
            }), 50);
 
-    form.liebiao_Click(20000);
+    // The menu opens scrolled to the checked entry, deep in the list.
+    PlaylistEntries::checkOnly(form, 20000);
     report("open the List menu", measure(nothing, [&] {
                ListMenuPopup popup(form.liebiao);
                popup.popup(QPoint(10, 10));

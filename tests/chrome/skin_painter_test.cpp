@@ -86,3 +86,28 @@ TEST(SkinPainter, SurfaceCoversTheClientAreaWithTheBackground)
     EXPECT_EQ(f.form.beijing_linshi.place().width, 12000);
     EXPECT_EQ(f.form.beijing_linshi.place().height, 9000);
 }
+
+namespace {
+QStringList warnings;
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
+}
+} // namespace
+
+TEST(SkinPainter, ClientAreaWithoutRoomPaintsNothingQuietly)
+{
+    PainterFixture f;
+    f.window.clientHeight = -300; // a window rule shrank it below its borders
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    f.painter.chengxutuxiang(QString());
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(f.painter.surface().isNull());
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+
+    f.window.clientHeight = 6000;
+    f.painter.chengxutuxiang(QString());
+    EXPECT_FALSE(f.painter.surface().isNull());
+}
