@@ -83,6 +83,8 @@ void PreviewPanel::createSlider(int index, const QString& caption)
     auto* knob = new KnobView(this);
     knob->setMouseTracking(true);
     knob->setCursor(Qt::PointingHandCursor);
+    // A screen reader names the knob by its caption ("声  音" reads as 声音).
+    knob->setAccessibleName(QString(caption).remove(QLatin1Char(' ')));
     knobs_[index] = std::make_unique<WidgetImage>(knob);
 }
 

@@ -33,6 +33,8 @@ TEST(PreviewPanel, IsDesignedInTwips)
     EXPECT_EQ(f.panel.size(), QSize(209, 217));
     EXPECT_EQ(f.knob(0)->geometry(), QRect(56, 172, 10, 18)); // volume 0: Left 840, Top 2580
     EXPECT_EQ(f.knob(1)->geometry(), QRect(56, 192, 10, 18));
+    EXPECT_EQ(f.knob(0)->accessibleName(), "声音");
+    EXPECT_EQ(f.knob(1)->accessibleName(), "进度");
 }
 
 TEST(PreviewPanel, DraggingTheVolumeKnobSetsTheVolume)
