@@ -6,7 +6,7 @@ class Form1;
 // Each flips its switch ("已选择" or "") and shows it on its picture.
 class Toggles {
 public:
-    enum Index { Mute = 0, VariableSpeed = 1, TimesTen = 2 };
+    enum Toggle { Mute = 0, VariableSpeed = 1, TimesTen = 2 };
 
     explicit Toggles(Form1& form) : form_(form) {}
 
