@@ -7,7 +7,7 @@
 #include <QDesktopServices>
 #include <QSaveFile>
 
-HelpMenu::HelpMenu(Form1& form) : form_(form), openUrl(&QDesktopServices::openUrl) {}
+HelpMenu::HelpMenu(Form1& form) : openUrl(&QDesktopServices::openUrl), form_(form) {}
 
 QString HelpMenu::featuresPath(const Form1& form)
 {
