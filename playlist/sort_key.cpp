@@ -14,11 +14,11 @@ void turnAround(QString& out, QStringView dir, QStringView caption, QChar sep)
         out += QLatin1Char(' ');
         out += dir;
         out += caption.left(at + 1);
-    } else if (const qsizetype at = dir.lastIndexOf(sep); at >= 0) {
-        out += dir.mid(at + 1);
+    } else if (const qsizetype dirAt = dir.lastIndexOf(sep); dirAt >= 0) {
+        out += dir.mid(dirAt + 1);
         out += caption;
         out += QLatin1Char(' ');
-        out += dir.left(at + 1);
+        out += dir.left(dirAt + 1);
     } else {
         out += dir;
         out += caption;
