@@ -9,6 +9,24 @@ QString LabelMenuBar::caption(int index)
     return captions.value(index);
 }
 
+QString LabelMenuBar::shownCaption(int index)
+{
+    const QString designed = caption(index);
+    QString shown;
+    for (int i = 0; i < designed.size(); ++i) {
+        // "&x" shows x underlined, "&&" a single "&".
+        if (designed[i] == u'&' && i + 1 < designed.size())
+            ++i;
+        shown += designed[i];
+    }
+    return shown;
+}
+
+QKeySequence LabelMenuBar::accessKey(int index)
+{
+    return QKeySequence::mnemonic(caption(index));
+}
+
 TwipsRect LabelMenuBar::labelPlace(int index)
 {
     return {120.0 + 840.0 * index, 60, 855, 195};

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QColor>
+#include <QKeySequence>
 #include <QPointF>
 #include <QString>
 
@@ -15,7 +16,14 @@ class LabelMenuBar {
 public:
     static constexpr int kLabels = 7;
     static constexpr int kListLabel = 5;
+    // The designed caption, with "&" before its access key.
     static QString caption(int index);
+    // The caption as drawn and read: without the "&"; its access key is
+    // underlined on screen.
+    static QString shownCaption(int index);
+    // The key that pops up the label's menu from the keyboard (Alt+F for
+    // "文件(&F)").
+    static QKeySequence accessKey(int index);
     static TwipsRect labelPlace(int index);
     // Where a label's menu pops up: left-aligned just below the label.
     static QPointF popupPoint(int index);

@@ -12,12 +12,11 @@ LabelBarView::LabelBarView(LabelMenuBar& bar, QWidget* window)
     shape_->setAttribute(Qt::WA_StyledBackground);
     shape_->hide();
     for (int i = 0; i < LabelMenuBar::kLabels; ++i) {
-        const QString caption = LabelMenuBar::caption(i);
-        auto* label = new MenuLabel(caption, window, [this, i] {
+        auto* label = new MenuLabel(LabelMenuBar::caption(i), window, [this, i] {
             bar_.Lab_caidan_MouseUp(i, Qt::LeftButton);
         });
         label->setTextFormat(Qt::PlainText);
-        label->setText(QString(caption).remove(QStringLiteral("&")).section('(', 0, 0));
+        label->setText(LabelMenuBar::shownCaption(i));
         label->setAlignment(Qt::AlignCenter);
         label->setAccessibleName(label->text());
         label->setMouseTracking(true);

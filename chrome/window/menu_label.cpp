@@ -1,6 +1,9 @@
 #include "chrome/window/menu_label.h"
 
 #include <QAccessibleWidget>
+#include <QKeySequence>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -10,7 +13,12 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? widget()->accessibleName() : QAccessibleWidget::text(t);
+        const auto* label = static_cast<const MenuLabel*>(widget());
+        if (t == QAccessible::Name)
+            return label->accessibleName();
+        if (t == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(label->caption()).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
@@ -35,10 +43,18 @@ QAccessibleInterface* menuLabelFactory(const QString& className, QObject* object
 
 } // namespace
 
-MenuLabel::MenuLabel(const QString& text, QWidget* parent, std::function<void()> press)
-    : QLabel(text, parent), press_(std::move(press))
+MenuLabel::MenuLabel(const QString& caption, QWidget* parent, std::function<void()> press)
+    : QLabel(parent), caption_(caption), press_(std::move(press))
 {
     installAccessibility();
+}
+
+void MenuLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The underline is always shown, not only while Alt is held.
+    style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), caption_, foregroundRole());
 }
 
 void MenuLabel::installAccessibility()

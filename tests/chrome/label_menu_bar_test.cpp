@@ -67,8 +67,13 @@ TEST(LabelMenuBar, DesignedLabels)
 {
     const QStringList captions = {"文件(&F)", "控制(&C)", "音频(&A)", "图像(&T)",
                                   "选项(&X)", "列表(&L)", "帮助(&H)"};
+    const QStringList shown = {"文件(F)", "控制(C)", "音频(A)", "图像(T)",
+                               "选项(X)", "列表(L)", "帮助(H)"};
+    const QString keys = "FCATXLH";
     for (int i = 0; i < LabelMenuBar::kLabels; ++i) {
         EXPECT_EQ(LabelMenuBar::caption(i), captions[i]);
+        EXPECT_EQ(LabelMenuBar::shownCaption(i), shown[i]);
+        EXPECT_EQ(LabelMenuBar::accessKey(i), QKeySequence(Qt::ALT | Qt::Key(keys[i].unicode())));
         EXPECT_EQ(LabelMenuBar::labelPlace(i), (TwipsRect{120.0 + 840 * i, 60, 855, 195}));
     }
 }
