@@ -14,6 +14,42 @@ SliderPanel::SliderPanel(Form1& form) : knobs(form), form_(form)
     form_.xianshi_wenben.setVisible(false);
 }
 
+void SliderPanel::knobMouse(int i, QEvent::Type type, Qt::MouseButton button,
+                            Qt::MouseButtons buttons, QPointF at)
+{
+    if (i < 0 || i >= int(knobMouse_.size()))
+        return;
+    for (ControlMouse::Event event : knobMouse_[i].events(type, button)) {
+        switch (event) {
+        case ControlMouse::MouseDown: knobs.huakuai_MouseDown(i, button, at.x(), at.y()); break;
+        case ControlMouse::MouseMove: knobs.huakuai_MouseMove(i, buttons, at.x(), at.y()); break;
+        case ControlMouse::MouseUp: knobs.huakuai_MouseUp(i, button); break;
+        case ControlMouse::DblClick: knobs.huakuai_DblClick(i); break;
+        case ControlMouse::Click: break;
+        }
+    }
+}
+
+void SliderPanel::toggleMouse(int i, QEvent::Type type, Qt::MouseButton button, bool inside)
+{
+    if (i < 0 || i >= int(toggleMouse_.size()))
+        return;
+    if (toggleMouse_[i].events(type, button, inside).contains(ControlMouse::Click))
+        form_.xuan_Click(i);
+}
+
+void SliderPanel::stepButtonMouse(int i, QEvent::Type type, Qt::MouseButton button)
+{
+    if (i < 0 || i >= int(stepButtonMouse_.size()))
+        return;
+    for (ControlMouse::Event event : stepButtonMouse_[i].events(type, button)) {
+        if (event == ControlMouse::MouseDown)
+            shang_xia_MouseDown(i, button);
+        else if (event == ControlMouse::MouseUp)
+            shang_xia_MouseUp(i, button);
+    }
+}
+
 void SliderPanel::shang_xia_MouseDown(int i, Qt::MouseButton button)
 {
     if (i < 0 || i > 1 || button != Qt::LeftButton)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chrome/control_mouse.h"
 #include "chrome/knob_drag.h"
 
-#include <Qt>
+#include <QPointF>
+
+#include <array>
 
 class Form1;
 
@@ -17,6 +20,14 @@ public:
     explicit SliderPanel(Form1& form);
 
     KnobDrag knobs;
+
+    // The toolkit's mouse on a knob, a toggle or a step button (points in
+    // twips inside the control), raised as the control's own events: a
+    // toggle switches on its Click, a step button steps on its MouseDown.
+    void knobMouse(int i, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+                   QPointF at);
+    void toggleMouse(int i, QEvent::Type type, Qt::MouseButton button, bool inside);
+    void stepButtonMouse(int i, QEvent::Type type, Qt::MouseButton button);
 
     void shang_xia_MouseDown(int i, Qt::MouseButton button);
     void shang_xia_MouseUp(int i, Qt::MouseButton button);
@@ -38,4 +49,7 @@ public:
 
 private:
     Form1& form_;
+    std::array<ControlMouse, 4> knobMouse_;
+    std::array<ControlMouse, 3> toggleMouse_;
+    std::array<ControlMouse, 2> stepButtonMouse_;
 };

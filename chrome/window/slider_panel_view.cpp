@@ -60,11 +60,10 @@ void SliderPanelView::createToggles(QWidget* window)
         piece->setToolTip(names[i]);
         piece->press = [this, i] { form_.xuan_Click(i); };
         piece->checked = [this, i] { return switchOf(form_.state, i) == Flag::Selected; };
-        // A click is a left press and release on the toggle.
-        piece->mouse = [piece](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons, QPointF at) {
+        piece->mouse = [this, piece, i](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons,
+                                        QPointF at) {
             const QRectF inside(QPointF(), QSizeF(piece->size()) * kTwipsPerPixel);
-            if (type == QEvent::MouseButtonRelease && button == Qt::LeftButton && inside.contains(at))
-                piece->press();
+            panel_.toggleMouse(i, type, button, inside.contains(at));
         };
         follow(form_.xuan[i], piece, [piece] {
             if (!QAccessible::isActive())
@@ -90,11 +89,7 @@ void SliderPanelView::createStepButtons(QWidget* window)
             panel_.shang_xia_MouseUp(i, Qt::LeftButton);
         };
         piece->mouse = [this, i](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons, QPointF) {
-            // The second press of a double click steps again.
-            if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-                panel_.shang_xia_MouseDown(i, button);
-            else if (type == QEvent::MouseButtonRelease)
-                panel_.shang_xia_MouseUp(i, button);
+            panel_.stepButtonMouse(i, type, button);
         };
         follow(form_.shang_xia[i], piece);
         stepButtons_ << piece;
@@ -126,16 +121,7 @@ void SliderPanelView::createKnobs(QWidget* window)
         piece->fraction = [this, i] { return KnobValues::fraction(form_.state, i); };
         piece->setFraction = [this, i](double r) { panel_.setKnobFraction(i, r); };
         piece->mouse = [this, i](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-                                 QPointF at) {
-            KnobDrag& knobs = panel_.knobs;
-            switch (type) {
-            case QEvent::MouseButtonPress: knobs.huakuai_MouseDown(i, button, at.x(), at.y()); break;
-            case QEvent::MouseMove: knobs.huakuai_MouseMove(i, buttons, at.x(), at.y()); break;
-            case QEvent::MouseButtonRelease: knobs.huakuai_MouseUp(i, button); break;
-            case QEvent::MouseButtonDblClick: knobs.huakuai_DblClick(i); break;
-            default: break;
-            }
-        };
+                                 QPointF at) { panel_.knobMouse(i, type, button, buttons, at); };
         follow(form_.huakuai[i], piece, [piece] {
             if (!QAccessible::isActive())
                 return;

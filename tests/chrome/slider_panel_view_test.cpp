@@ -9,6 +9,7 @@
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +30,33 @@ void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt:
     QMouseEvent event(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &event);
 }
+
+// The mouse events a widget gets, by type.
+struct EventLog : QObject {
+    explicit EventLog(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() >= QEvent::MouseButtonPress && event->type() <= QEvent::MouseButtonDblClick)
+            types << event->type();
+        return false;
+    }
+    QList<QEvent::Type> types;
+};
+
+// A double click as the window system gives it: two presses and releases
+// in quick succession on the window, which Qt turns into a double click.
+QList<QEvent::Type> doubleClick(QWidget* w)
+{
+    EventLog log(w);
+    QWidget* window = w->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       w->mapTo(window, w->rect().center()));
+    QCoreApplication::processEvents();
+    return log.types;
+}
+
+const QList<QEvent::Type> kDoubleClick = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease};
 
 QAccessibleInterface* accessible(QWidget* w)
 {
@@ -82,6 +110,48 @@ TEST(SliderPanelView, ClicksReachTogglesStepButtonsAndTheShortcutMenu)
     EXPECT_EQ(f.form.state.position_ms, 1000);
     send(f.view.track(5), QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(popups, 1);
+}
+
+TEST(SliderPanelView, ADoubleClickSwitchesAToggleOnce)
+{
+    for (int i : {0, 2}) {
+        ViewFixture f;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.mainWindow));
+        const QString& state = i == 0 ? f.form.state.mute_state : f.form.state.speed_x10_state;
+        EXPECT_EQ(doubleClick(f.view.toggle(i)), kDoubleClick);
+        EXPECT_EQ(state, Flag::Selected) << i;
+        EXPECT_TRUE(accessible(f.view.toggle(i))->state().checked) << i;
+        doubleClick(f.view.toggle(i));
+        EXPECT_EQ(state, QString()) << i;
+    }
+}
+
+TEST(SliderPanelView, ADoubleClickOnAStepButtonStepsOnce)
+{
+    ViewFixture f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.mainWindow));
+    // The window keeps its height when a step refreshes the display, so the
+    // second press lands on the button again.
+    f.form.state.standard_height = f.window.height();
+    f.playSound(100);
+    f.form.state.position_ms = 50000;
+    EXPECT_EQ(doubleClick(f.view.stepButton(1)), kDoubleClick);
+    EXPECT_NEAR(*f.player1.currentPosition(), 51, 1e-9);
+    EXPECT_FALSE(f.form.Timer3.isActive());
+    doubleClick(f.view.stepButton(0));
+    EXPECT_NEAR(*f.player1.currentPosition(), 50, 1e-9);
+    EXPECT_EQ(f.form.state.step_direction, QString());
+}
+
+TEST(SliderPanelView, ADoubleClickOnTheBalanceKnobCentresIt)
+{
+    ViewFixture f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.mainWindow));
+    f.form.state.balance_step = 4;
+    f.form.chengxutuxiang(QString());
+    EXPECT_EQ(doubleClick(f.view.knob(3)), kDoubleClick);
+    EXPECT_EQ(f.form.state.balance_step, 0);
+    EXPECT_EQ(f.form.state.knob_drag[3], QString());
 }
 
 TEST(PanelAccessibility, KnobsHaveNamesAndReadableValues)
