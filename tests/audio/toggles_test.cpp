@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NoVideoCase{"NothingOpen", -1, "停止"},
                       NoVideoCase{"SoundOnly", 0, "正在播放...  00:00:10/00:01:00"},
                       NoVideoCase{"NoLengthYet", 320, "正在播放...  00:00:00/00:00:00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(VariableSpeedToggle, OnAPlayingVideoStaysOnAndRemembersToResume)
 {
