@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowsCase{"list_file_in_capitals", R"(D:\lists\x.QMX)", "D:\\lists\\x.QMX\r"},
         WindowsCase{"path_then_list", R"(C:\a b.mp3 D:\x.qmx)",
                     "C:\\a b.mp3\r/m/one.mp3\r\r/m/two.mp3\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(LinuxArguments, EachArgumentIsOneAbsolutePath)
 {
