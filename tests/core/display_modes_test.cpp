@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         // form, the full-screen item is disabled.
         MenuCase{"no_mode_yet", "", kPlaying, false, "图象另存为(&L)...", true, "全屏幕(&Q)", false},
         MenuCase{"unknown_mode", "别的", kPlaying, false, "图象另存为(&L)...", true, "全屏幕(&Q)", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct PlayersCase {
     const char* name;
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlayersCase{"audio", DisplayMode::Audio, false, false, false, true},
                       PlayersCase{"cd", DisplayMode::Cd, false, false, false, true},
                       PlayersCase{"video", DisplayMode::Video, false, true, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(DisplayModes, LayoutCallsByMode)
 {
