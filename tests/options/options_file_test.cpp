@@ -183,9 +183,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, MenuIndexLine,
                                            IndexCase{"x", 4, 0}, IndexCase{" 2 ", 4, 2},
                                            IndexCase{"2.5", 4, 2}, IndexCase{"1.5", 4, 2},
                                            IndexCase{"", 4, 0}, IndexCase{"1", 0, 0}),
-                         [](const auto& info) {
-                             return std::to_string(info.index) + testName(info.param.text) + "_of"
-                                 + std::to_string(info.param.count);
+                         [](const auto& testInfo) {
+                             return std::to_string(testInfo.index) + testName(testInfo.param.text) + "_of"
+                                 + std::to_string(testInfo.param.count);
                          });
 
 TEST(OptionValuesBoolean, NumbersAndWords)
