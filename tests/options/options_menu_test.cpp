@@ -94,8 +94,8 @@ TEST_P(LoopMode, ChecksOneModeAndEnablesPictureOption)
 INSTANTIATE_TEST_SUITE_P(Cases, LoopMode,
                          ::testing::Values(LoopCase{0, 0, true}, LoopCase{1, 1, false}, LoopCase{2, 2, false},
                                            LoopCase{3, 1, false}, LoopCase{-1, 1, false}),
-                         [](const auto& info) {
-                             const int i = info.param.index;
+                         [](const auto& testInfo) {
+                             const int i = testInfo.param.index;
                              return (i < 0 ? "minus" : "index") + std::to_string(i < 0 ? -i : i);
                          });
 
