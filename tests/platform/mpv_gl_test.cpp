@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UnseenCase{"hidden", [](Shown& s) { s.player.setVisible(false); }},
                       UnseenCase{"minimized", [](Shown& s) { s.window.showMinimized(); }},
                       UnseenCase{"window_hidden", [](Shown& s) { s.window.hide(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // The picture is a native window of its own; its mouse input is the
 // control's.
