@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Media, MpvMedium,
                              MediumCase{"audio_with_cover",
                                         [] { return testMedia().toneWithCover("c.mp3", 3); }, 0,
                                         0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(MpvPlayer, PauseAndPlaySwitchTheState)
 {
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"text",
                   [] { return testMedia().file("notes.mp4", "plain text, not a video\n"); }},
         ErrorCase{"missing", [] { return testMedia().path("nowhere/missing.mp4"); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(MpvPlayer, SeekingMovesThePosition)
 {
