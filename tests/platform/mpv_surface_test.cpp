@@ -74,9 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{Qt::LeftButton,
                                 Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 1,
                                 7}),
-    [](const auto& info) {
-        return "button" + std::to_string(info.param.code) + "_shift"
-            + std::to_string(info.param.shift);
+    [](const auto& testInfo) {
+        return "button" + std::to_string(testInfo.param.code) + "_shift"
+            + std::to_string(testInfo.param.shift);
     });
 
 TEST(MpvSurface, ReleaseOutsideIsNoClick)
@@ -178,6 +178,6 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"window_closed", [](MediaPlayer&, QWidget* v) { v->close(); }},
         LeaveCase{"property",
                   [](MediaPlayer& p, QWidget*) { EXPECT_TRUE(p.setFullScreen(false)); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
