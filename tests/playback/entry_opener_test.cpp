@@ -52,7 +52,7 @@ TEST_P(EntryKinds, SetTheDisplayModeAndControls)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, EntryKinds, ::testing::ValuesIn(kKinds),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(EntryOpener, APictureLoadsIntoTheNaturalSizeImage)
 {
