@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"invalid_bytes", QByteArray("/a\xff\r\n"), "/a\uFFFD\r", "/a\uFFFD\r"},
         ReadCase{"nul_bytes", QByteArray("/a\0b\r\n", 6), QString("/a") + QChar(0) + "b\r",
                  QString("/a") + QChar(0) + "b\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(ReadListFileMissing, GivesNothing)
 {
