@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProposalCase{"relative", "m/x.mp3", "m", "列表 m"},
                       ProposalCase{"empty_folder_name", "/a//x.mp3", "/a/", "列表"},
                       ProposalCase{"no_slash", "列表0", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct SaveFixture : PlaylistFixture {
     SaveFixture()
