@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"empty_keeps_item0_path", {"/x/a.mp3"}, 0, true, R, "", {"/x/a.mp3"}, {""}, 0},
         WriteCase{"empty_keeps_item0_folder", {"/x/a.mp3"}, 0, false, R, "", {"a.mp3"}, {"/x/"}, 0},
         WriteCase{"other_mode_replaces", {"/m/a"}, 0, false, "别的", "/n/b\r", {"b"}, {"/n/"}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(WriteListStatus, ShowsStatusTextUnlessModeUnknown)
 {
