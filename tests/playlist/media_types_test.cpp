@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{4, "/m/a.gif", true}, MatchCase{4, "/m/a.swf", false},
                       MatchCase{5, "/m/a.swf", true}, MatchCase{5, "/m/l.QMX", true},
                       MatchCase{7, "/m/a.mp3", false}),
-    [](const auto& info) {
-        return "filter" + std::to_string(info.param.filter) + testName(info.param.name);
+    [](const auto& testInfo) {
+        return "filter" + std::to_string(testInfo.param.filter) + testName(testInfo.param.name);
     });
 
 struct CustomCase {
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CustomCase{"*.jpeg", {".jpeg"}}, CustomCase{"*.MP3", {".mp3"}},
                       CustomCase{"*.mp3 *.wav", {".mp3", ".wav"}}, CustomCase{"mp3", {}},
                       CustomCase{"*", {""}}),
-    [](const auto& info) { return std::to_string(info.index) + testName(info.param.answer); });
+    [](const auto& testInfo) { return std::to_string(testInfo.index) + testName(testInfo.param.answer); });
 
 TEST(CustomFilter, MatchesTypedSuffixes)
 {
