@@ -28,8 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortKeyText,
                                            KeyCase{"/d/m/a.mp3", 2, "mp3 /d/m/a."},
                                            KeyCase{"plain", 1, "plain "},
                                            KeyCase{"/d/plain", 2, "/d/plain "}),
-                         [](const auto& info) {
-                             return "key" + std::to_string(info.param.index) + testName(info.param.path);
+                         [](const auto& testInfo) {
+                             return "key" + std::to_string(testInfo.param.index) + testName(testInfo.param.path);
                          });
 
 struct SortCase {
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"/m/B.mp3", "/m/a.mp3", "/m/b.mp3"}},
         SortCase{"by_code_unit", {"/m/音.mp3", "/m/z.mp3", "/m/乐.mp3"}, 0,
                  {"/m/z.mp3", "/m/乐.mp3", "/m/音.mp3"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(SortCaptions, FollowTheDirectoryOption)
 {
