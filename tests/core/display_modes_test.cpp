@@ -96,10 +96,12 @@ TEST_P(PlayersAndFrame, ShowHideAndEmptyByMode)
     EXPECT_EQ(f.player1.isVisible(), c.player1Visible);
     EXPECT_EQ(f.player2.url().isEmpty(), c.player2Emptied);
     EXPECT_EQ(f.picture1.isVisible(), c.picture1Visible);
-    if (!c.player1Visible)
+    if (!c.player1Visible) {
         EXPECT_DOUBLE_EQ(f.player1.top(), 20000);
-    if (c.player2Emptied)
+    }
+    if (c.player2Emptied) {
         EXPECT_DOUBLE_EQ(f.player2.top(), 20000);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
