@@ -113,8 +113,9 @@ TEST(FilterMenus, CaptionsDifferOnlyWhereDesigned)
     for (const MenuArray* menu : {&f.form.bofangmulu, &f.form.zunjiamulu, &f.form.kuaijie_mulu}) {
         ASSERT_EQ(menu->items().size(), 9);
         for (int i = 0; i < 9; ++i) {
-            if (!common.at(i).isEmpty())
+            if (!common.at(i).isEmpty()) {
                 EXPECT_EQ(menu->at(i).caption, common.at(i)) << i;
+            }
         }
     }
     EXPECT_EQ(f.form.bofangmulu.at(3).caption, "视频文件(*.avi;*.mpg;*.wmv;*.rm)");
