@@ -13,7 +13,7 @@ namespace {
 // A fixture with twelve entries, entry 3 checked, and a window whose outer
 // width gives the wanted number of blanks.
 struct StatusFixture : PlaybackFixture {
-    explicit StatusFixture(double outerWidth = 8520) : outerWidth(outerWidth)
+    explicit StatusFixture(double width = 8520) : outerWidth(width)
     {
         QStringList paths;
         for (int i = 1; i <= 12; ++i)
