@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                   1920, 800, {180, 6000 - 7542 / 2.0, 18080, 7542}, -1},
         VideoCase{"maximized_tall_centred_horizontally", WindowFrame::Maximized, 20000, 12000,
                   480, 640, {9230 - 8455 / 2.0, 350, 8455, 11300}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(VideoPlacementFaults, MinimizedWindowMovesNothing)
 {
