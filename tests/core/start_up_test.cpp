@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         DropCase{"second_drop_while_first_plays", true, true, {"/d/1.mp3"}, {"/m/old.mp3"}, {}},
         DropCase{"before_first_tick", false, false, {"/d/1.mp3"}, {"/m/old.mp3"}, {}},
         DropCase{"long_path_kept_whole", true, false, {kLongPath}, {"/m/old.mp3", kLongPath}, {1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Remembers the command strings sent to the CD device.
 class RecordingMci : public Mci {
@@ -173,6 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, NewsSwitch,
                                            NewsCase{"zero", "0\r\n", false},
                                            NewsCase{"empty", "", false},
                                            NewsCase{"missing", "", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
