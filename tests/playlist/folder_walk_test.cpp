@@ -158,7 +158,7 @@ TEST_P(WalkCancel, EscEndsTheWalkWithoutAResult)
 INSTANTIATE_TEST_SUITE_P(Phases, WalkCancel,
                          ::testing::Values(CancelCase{"folders", "下的目录"},
                                            CancelCase{"files", "下的文件"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(FolderWalk, ProgressCountsFoldersThenFiles)
 {
