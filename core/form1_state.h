@@ -29,6 +29,8 @@ struct Form1State {
     QString media_ended;                // "结束" until the end-of-media step handled it
     QString closing;                    // "关闭" once shutting down
     QString start_pending;              // "开始" until the first dispatcher tick
+    bool start_up_running = false;      // the load is reading options and list back
+    bool close_deferred = false;        // a close request came during the load
     double standard_height = 0;         // outer height at load less 260
     double top_offset = 500;            // 480 or 500: moves the content area's top edge
     int saved_window_state = 0;         // normal (0) or maximized (2): restored from the tray

@@ -2,8 +2,10 @@
 
 #include "core/command_line.h"
 #include "core/display_mode.h"
+#include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/form1.h"
+#include "core/scoped_value.h"
 #include "core/version.h"
 #include "core/designed_menus.h"
 #include "news/news_switch.h"
@@ -25,6 +27,18 @@ void StartUp::setCommandLine(const QStringList& arguments, const QString& workin
 }
 
 void StartUp::formLoad()
+{
+    {
+        const ScopedValue running(form_.state.start_up_running, true);
+        loadSteps();
+    }
+    // A close asked for while the list was still being read is carried out
+    // now that there is a whole list to store.
+    if (std::exchange(form_.state.close_deferred, false))
+        formUnload();
+}
+
+void StartUp::loadSteps()
 {
     form_.bangzhu1[HelpItem::NoNewsPopups].visible = true;
     form_.bangzhu1[HelpItem::News].visible = true;
@@ -96,7 +110,8 @@ void StartUp::shijian5()
 // comes while the last one is still being played is ignored.
 void StartUp::dropFiles(const QStringList& paths)
 {
-    if (!form_.acceptsDrops || form_.state.tuofang == Flag::Dropping)
+    if (!form_.acceptsDrops || form_.state.tuofang == Flag::Dropping
+        || EventDelivery::insideHandler())
         return;
     QString listText;
     for (const QString& path : paths) {
@@ -112,6 +127,10 @@ void StartUp::dropFiles(const QStringList& paths)
 
 void StartUp::formUnload()
 {
+    if (form_.state.start_up_running) {
+        form_.state.close_deferred = true;
+        return;
+    }
     if (form_.state.display_mode == DisplayMode::Cd) {
         form_.mci.send(QStringLiteral("stop cd wait"));
         form_.mci.send(QStringLiteral("seek cd to 1 wait"));

@@ -27,6 +27,7 @@ public:
     void timerEnd();
 
 private:
+    void loadSteps();
     QString startupListText() const;
 
     Form1& form_;

@@ -39,6 +39,10 @@ void checkOnly(MenuArray& menu, int index)
 
 void OptionsFile::cunchuxuanxiang()
 {
+    // Until the load has read them back, the menus hold their design items:
+    // storing those would replace the user's options and list.
+    if (form_.state.start_up_running)
+        return;
     GbText::writeFile(form_.programPath(kPath), lines());
     ListFile::write(form_.programPath(ListFile::kCurrentList), PlaylistEntries::fullPaths(form_));
 }

@@ -1,5 +1,6 @@
 #include "playback/player_wait.h"
 
+#include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/form1.h"
 
@@ -48,6 +49,7 @@ bool until(MediaPlayer& player, int timeoutMs, const std::function<bool()>& done
     QObject::connect(&player, &MediaPlayer::StatusChange, &loop, look);
     QObject::connect(&player, &MediaPlayer::MediaError, &loop, look);
     again.start();
+    const EventDelivery::InsideHandler inside;
     loop.exec();
     return done();
 }

@@ -2,12 +2,11 @@
 
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
+#include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/form1.h"
 #include "playback/cd_entry.h"
 #include "playback/cd_seek.h"
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -42,7 +41,7 @@ void Transport::kongzhi1_Click(int Index)
 void Transport::play()
 {
     if (hasLength(form_)) {
-        QCoreApplication::processEvents();
+        EventDelivery::deliverPending();
         form_.WindowsMediaPlayer1.play();
     } else if (cdMode(form_)) {
         CdEntry::send(form_, QStringLiteral("play cd"));

@@ -1,5 +1,6 @@
 #include "playlist/folder_scan.h"
 
+#include "core/event_delivery.h"
 #include "core/form1.h"
 #include "playlist/busy_cursor.h"
 #include "playlist/folder_walk.h"
@@ -8,8 +9,6 @@
 #include "playlist/playlist_entries.h"
 #include "playlist/scan_filter.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 namespace FolderScan {
 
@@ -19,7 +18,7 @@ bool pump(Form1& form, const QString& line)
 {
     form.Timer1.stop();
     form.ditiao.setCaption(line);
-    QCoreApplication::processEvents();
+    EventDelivery::deliverPending();
     return form.state.scan_cancel == kCancelled;
 }
 
@@ -27,11 +26,9 @@ bool pump(Form1& form, const QString& line)
 void firstLine(Form1& form, const QString& root)
 {
     const QString line = FolderWalk::progressLine(root, FolderWalk::Phase::Folders, 1, 0);
-    QElapsedTimer clock;
-    clock.start();
-    do
-        pump(form, line);
-    while (clock.elapsed() < 100);
+    form.Timer1.stop();
+    form.ditiao.setCaption(line);
+    EventDelivery::deliverFor(100);
 }
 
 void playOrAdd(Form1& form, int Index, const QString& xiang, const QString& how)

@@ -1,16 +1,15 @@
 #include "playlist/list_writer.h"
 
+#include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/form1.h"
 #include "playlist/busy_cursor.h"
 #include "playlist/list_text.h"
 #include "playlist/playlist_entries.h"
 
-#include <QCoreApplication>
-
 void ListWriter::write_liebiao(const QString& xiang, const QString& aa)
 {
-    QCoreApplication::processEvents();
+    EventDelivery::deliverPending();
     form_.Timer1.stop();
 
     QStringList paths;

@@ -1,6 +1,7 @@
 #include "core/window/main_window.h"
 
 #include "core/display_mode.h"
+#include "core/flags.h"
 #include "core/version.h"
 #include "chrome/form_resize.h"
 #include "chrome/window/label_bar_view.h"
@@ -46,12 +47,17 @@ MainWindow::MainWindow()
 void MainWindow::load(const QStringList& arguments, const QPoint& where)
 {
     form_->setCommandLine(arguments, QDir::currentPath());
+    // The whole start sequence runs before the window appears, so it shows
+    // at once in the size and place the load gave it.
+    form_->formLoad();
     // Where the splash was, but wholly on the screen.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(qBound(screen.left(), where.x(), qMax(screen.left(), screen.right() - QWidget::width())),
          qBound(screen.top(), where.y(), qMax(screen.top(), screen.bottom() - QWidget::height())));
+    // A close asked for during the load has already stored everything.
+    if (form_->state.closing == Flag::Closing)
+        return;
     show();
-    form_->formLoad();
     form_->Timer1.start();
     activateWindow();
 }

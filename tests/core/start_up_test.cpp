@@ -1,9 +1,13 @@
 // Start-up with and without files, drops onto the window, and closing.
 #include "core/display_mode.h"
 #include "core/flags.h"
+#include "playback/player_wait.h"
 #include "playlist/playlist_fixture.h"
 
+#include <QAbstractEventDispatcher>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +92,75 @@ INSTANTIATE_TEST_SUITE_P(
         DropCase{"long_path_kept_whole", true, false, {kLongPath}, {"/m/old.mp3", kLongPath}, {1}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
+// A drop that arrives while a handler delivers pending events itself (the
+// list write, the open wait, a folder scan) goes to the window, which does
+// nothing with it: nothing is appended or played in the middle of the other
+// handler.
+struct WaitCase {
+    const char* name;
+    std::function<QStringList(PlaylistFixture&)> runWait; // the list it should leave
+    friend void PrintTo(const WaitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DropsDuringWaits : public ::testing::TestWithParam<WaitCase> {};
+
+TEST_P(DropsDuringWaits, LeaveNoTrace)
+{
+    PlaylistFixture f;
+    f.setList({"/m/old.mp3"});
+    f.form.acceptsDrops = true;
+    QTimer::singleShot(0, [&] { f.form.dropFiles({"/d/new.mp3"}); });
+
+    const QStringList expected = GetParam().runWait(f);
+
+    EXPECT_EQ(f.paths(), expected);
+    EXPECT_TRUE(f.form.clicks.isEmpty());
+    EXPECT_TRUE(f.form.state.tuofang.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DropsDuringWaits,
+    ::testing::Values(
+        WaitCase{"list_write",
+                 [](PlaylistFixture& f) {
+                     f.setList({"/m/old.mp3", "/m/two.mp3"});
+                     return QStringList{"/m/old.mp3", "/m/two.mp3"};
+                 }},
+        WaitCase{"open_wait",
+                 [](PlaylistFixture& f) {
+                     PlayerWait::until(f.player1, 50, [] { return false; });
+                     return QStringList{"/m/old.mp3"};
+                 }},
+        WaitCase{"folder_scan",
+                 [](PlaylistFixture& f) {
+                     QDir(f.dir.path()).mkdir("m");
+                     f.putBytes("m/a.mp3", "x");
+                     f.dialogs.answers.enqueue(f.path("m"));
+                     f.form.zunjiamulu_Click(0); // add a folder's media files
+                     return QStringList{"/m/old.mp3", f.path("m") + "/a.mp3"};
+                 }}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+// The scan's first progress line stays up for 0.1 s while the window paints
+// it. That pause waits for events instead of asking for them in a loop.
+TEST(FolderScanPause, WaitsWithoutSpinning)
+{
+    PlaylistFixture f;
+    QDir(f.dir.path()).mkdir("m");
+    f.putBytes("m/a.mp3", "x");
+    f.dialogs.answers.enqueue(f.path("m"));
+    int wakeUps = 0;
+    const QObject counting;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+                     &counting, [&] { ++wakeUps; });
+
+    f.form.zunjiamulu_Click(0);
+
+    // A busy loop wakes the dispatcher thousands of times in 0.1 s.
+    EXPECT_LT(wakeUps, 100);
+    EXPECT_EQ(f.paths().size(), 2);
+}
+
 // Remembers the command strings sent to the CD device.
 class RecordingMci : public Mci {
 public:
@@ -120,6 +193,34 @@ TEST_F(StartUpTest, ClosingStoresOptionsAndListThenEnds)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 2000));
 }
 
+// A close box or a logout while the load is still reading the saved list
+// (the list write lets pending events run) must not store the design item
+// over the user's list or the design options over theirs.
+TEST_F(StartUpTest, CloseDuringTheLoadWaitsForTheWholeList)
+{
+    f.makeDataFolder();
+    const QByteArray list = gb("/m/a.mp3\r\n/m/b.mp4\r\n");
+    const QByteArray options = gb("2\r\n0\r\nTrue\r\nTrue\r\n已选择\r\n\r\n\r\n0\r\n");
+    f.putBytes(kSavedList, list);
+    f.putBytes("数据库/选项.bfq", options);
+    QByteArray listAtLogout, optionsAtLogout;
+    QTimer::singleShot(0, [&] {
+        f.form.cunchuxuanxiang(); // a logout
+        listAtLogout = f.bytes(kSavedList);
+        optionsAtLogout = f.bytes("数据库/选项.bfq");
+        f.form.formUnload(); // the close box
+    });
+
+    start({});
+
+    EXPECT_EQ(listAtLogout, list);
+    EXPECT_EQ(optionsAtLogout, options);
+    EXPECT_EQ(f.bytes(kSavedList), list);
+    EXPECT_EQ(f.form.state.closing, Flag::Closing);
+    EXPECT_TRUE(f.form.Timer_end.isActive());
+    f.form.Timer_end.stop();
+}
+
 TEST(Closing, StopsTheDiscFirstInCdMode)
 {
     PlainControls<FakeMediaPlayer, FakeMediaPlayer, RecordingMci> c;
@@ -136,8 +237,11 @@ TEST(Closing, EndTimerEndsOnlyOnceClosing)
     PlaylistFixture f;
     int ends = 0;
     f.form.quit = [&] { ++ends; };
+    // Counted after the form's own handler, which was connected first.
+    int ticks = 0;
+    QObject::connect(&f.form.Timer_end, &QTimer::timeout, [&] { ++ticks; });
     f.form.Timer_end.start();
-    QTest::qWait(250);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 2000));
     EXPECT_EQ(ends, 0);
     f.form.state.closing = Flag::Closing;
     EXPECT_TRUE(QTest::qWaitFor([&] { return ends > 0; }, 2000));

@@ -1,12 +1,17 @@
 // The splash window: a random one of the five start pictures, the label,
 // and the main window shown by its timer.
+#include "core/window/main_window.h"
 #include "core/window/splash_window.h"
+#include "playlist/playlist_entries.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -28,6 +33,42 @@ TEST(Splash, WithoutPicturesShowsOnlyItsLabel)
     SplashWindow splash(empty.path(), [] {});
     EXPECT_FALSE(splash.showsPicture());
     EXPECT_EQ(splash.label(), "正在启动,请稍侯...");
+}
+
+// Watches for the window's first appearance.
+class ShowWatch : public QObject {
+public:
+    std::function<void()> onShow;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && onShow)
+            std::exchange(onShow, nullptr)();
+        return false;
+    }
+};
+
+TEST(MainWindowLoad, AppearsOnlyOnceTheStartSequenceHasRun)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("数据库");
+    QFile list(dir.filePath("数据库/播放列表.qmx"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("/m/a.mp3\r\n/m/b.mp4\r\n");
+    list.close();
+
+    MainWindow window;
+    window.form().programDir = dir.path();
+    QStringList listWhenShown;
+    ShowWatch watch;
+    watch.onShow = [&] { listWhenShown = PlaylistEntries::fullPaths(window.form()); };
+    window.installEventFilter(&watch);
+    window.load({}, QPoint(40, 40));
+
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(listWhenShown, QStringList({"/m/a.mp3", "/m/b.mp4"}));
+    window.form().Timer1.stop();
 }
 
 } // namespace
