@@ -1,5 +1,7 @@
 #include "doubles/test_names.h"
 
+#include <QList>
+
 namespace TestNames {
 
 std::string fromLabel(const QString& label)

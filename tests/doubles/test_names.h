@@ -26,6 +26,15 @@ struct ByName {
     }
 };
 
+// For cases that print themselves (a PrintTo beside the case).
+struct Printed {
+    template <class Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const
+    {
+        return fromLabel(::testing::PrintToString(info.param));
+    }
+};
+
 // For cases labelled by a function of the case.
 template <class Label>
 auto labelled(Label label)
