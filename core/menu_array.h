@@ -16,7 +16,12 @@ struct MenuItem {
 class MenuArray {
 public:
     MenuItem& operator[](int index) { return items_[index]; }
-    const MenuItem& at(int index) const { return items_.find(index).value(); }
+    // Only for an index the array holds (see contains()).
+    const MenuItem& at(int index) const
+    {
+        Q_ASSERT(contains(index));
+        return items_.find(index).value();
+    }
     bool contains(int index) const { return items_.contains(index); }
     const QMap<int, MenuItem>& items() const { return items_; }
     void clear() { items_.clear(); }
