@@ -3,8 +3,11 @@
 # Debug build, where Q_ASSERT and the standard library's checks are on too.
 option(XY_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
-# The environment every test runs with (add_xy_test adds it).
+# The environment every test runs with and the seconds a test, and the
+# listing of a test executable's tests, may take (add_xy_test uses them).
 set(XY_TEST_ENV "")
+set(XY_TEST_TIMEOUT 120)
+set(XY_DISCOVERY_TIMEOUT 30)
 
 if(XY_SANITIZE)
   set(sanitize_flags -fsanitize=address,undefined -fno-omit-frame-pointer)
@@ -17,4 +20,7 @@ if(XY_SANITIZE)
   set(XY_TEST_ENV
     "ASAN_OPTIONS=detect_leaks=0"
     "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+  # The instrumented code runs a few times slower.
+  set(XY_TEST_TIMEOUT 360)
+  set(XY_DISCOVERY_TIMEOUT 90)
 endif()
