@@ -1,5 +1,6 @@
 // The mixer back-end against the real sound server, through ALSA's
 // plug-ins for it.
+#include "doubles/test_names.h"
 #include "real_sink.h"
 
 #include "platform/alsa_mixer_volume.h"
@@ -41,7 +42,8 @@ TEST_P(MixerValue, MovesMasterOverItsOwnRange)
 
 INSTANTIATE_TEST_SUITE_P(Values, MixerValue,
                          ::testing::Values(ValueCase{6553, 6553}, ValueCase{19320, 19320},
-                                           ValueCase{65535, 65536}, ValueCase{0, 0}));
+                                           ValueCase{65535, 65536}, ValueCase{0, 0}),
+                         TestNames::Printed());
 
 TEST_F(MixerOnServer, ReadsWhatTheServerWasToldElsewhere)
 {

@@ -1,3 +1,4 @@
+#include "doubles/test_names.h"
 #include "audio_fixture.h"
 
 #include "core/designed_menus.h"
@@ -48,7 +49,8 @@ TEST_P(VolumePreset, SetsTheVolumeAndSendsIt)
 INSTANTIATE_TEST_SUITE_P(Items, VolumePreset,
                          ::testing::Values(PresetCase{0, 3276.7, "value:6553"},
                                            PresetCase{2, 9830.1, "value:19660"},
-                                           PresetCase{9, 32767, "value:65535"}));
+                                           PresetCase{9, 32767, "value:65535"}),
+                         TestNames::Printed());
 
 TEST(VolumePreset, OfAnItemThatDoesNotExistChangesNothing)
 {
@@ -81,7 +83,8 @@ TEST_P(VolumeStep, MovesByATwentiethAndStopsAtTheEnds)
 
 INSTANTIATE_TEST_SUITE_P(UpAndDown, VolumeStep,
                          ::testing::Values(StepCase{3, 32000, 32767}, StepCase{3, 0, 1638.35},
-                                           StepCase{4, 1000, 0}, StepCase{4, 32767, 31128.65}));
+                                           StepCase{4, 1000, 0}, StepCase{4, 32767, 31128.65}),
+                         TestNames::Printed());
 
 TEST(AudioMenu, TheVolumeItemOnlySendsTheValues)
 {

@@ -1,3 +1,4 @@
+#include "doubles/test_names.h"
 #include "audio/audio_values.h"
 #include "platform/os_name.h"
 
@@ -24,7 +25,8 @@ TEST_P(Presets, AreTenthsOfFullVolumeAndTheirMixerValues)
 
 INSTANTIATE_TEST_SUITE_P(Items, Presets,
                          ::testing::Values(PresetCase{0, 3276.7, 6553}, PresetCase{4, 16383.5, 32767},
-                                           PresetCase{9, 32767, 65535}));
+                                           PresetCase{9, 32767, 65535}),
+                         TestNames::Printed());
 
 struct MixerCase {
     double volume;
@@ -42,7 +44,8 @@ TEST_P(MixerValues, AreRoundedDownAndHeldInRange)
 INSTANTIATE_TEST_SUITE_P(Volumes, MixerValues,
                          ::testing::Values(MixerCase{0, 0}, MixerCase{9660, 19320},
                                            MixerCase{32767, 65535}, MixerCase{1, 2},
-                                           MixerCase{40000, 65535}, MixerCase{-5, 0}));
+                                           MixerCase{40000, 65535}, MixerCase{-5, 0}),
+                         TestNames::Printed());
 
 TEST(VolumeSteps, StopAtTheEnds)
 {
@@ -74,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(KnobLimits, SpeedTexts,
                                            SpeedCase{100, false, "1.00倍速"},
                                            SpeedCase{1000, false, "10.00倍速"},
                                            SpeedCase{1000, true, "100.00倍速"},
-                                           SpeedCase{125, true, "12.50倍速"}));
+                                           SpeedCase{125, true, "12.50倍速"}),
+                         TestNames::Printed());
 
 struct NameCase {
     int platformId;
@@ -120,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{2, 6, 2, "", kMixer},
                       NameCase{2, 10, 0, "", kMixer},
                       NameCase{3, 0, 0, "未知系统版本", kEndpoint},
-                      NameCase{-1, 6, 1, "未知系统版本", kEndpoint}));
+                      NameCase{-1, 6, 1, "未知系统版本", kEndpoint}),
+                         TestNames::Printed());
 
 TEST(SoundVersionRecord, NamesTheEndpointSystemOnlyWhileASoundServerAnswers)
 {

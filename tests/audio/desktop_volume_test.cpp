@@ -1,5 +1,6 @@
 // The program's volume and mute reaching the real sound server, and a
 // program that finds none.
+#include "doubles/test_names.h"
 #include "audio_fixture.h"
 #include "real_sink.h"
 
@@ -111,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(States, MixerMuteOnServer,
                          ::testing::Values(MixerMuteCase{true, true, 0},
                                            MixerMuteCase{false, true, 1},
                                            MixerMuteCase{true, false, 1},
-                                           MixerMuteCase{false, false, 0}));
+                                           MixerMuteCase{false, false, 0}),
+                         TestNames::Printed());
 
 // A program whose sound server is gone: nothing answers, nothing fails loudly.
 class NoServer : public ::testing::Test {

@@ -1,3 +1,4 @@
+#include "doubles/test_names.h"
 #include "audio_fixture.h"
 
 #include "core/display_mode.h"
@@ -73,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(States, MixerMute,
                          ::testing::Values(MixerMuteCase{true, true, {}},
                                            MixerMuteCase{true, false, {"mute:1"}},
                                            MixerMuteCase{false, true, {"mute:0"}},
-                                           MixerMuteCase{false, false, {}}));
+                                           MixerMuteCase{false, false, {}}),
+                         TestNames::Printed());
 
 TEST(VolumeAndMute, WithoutASystemVolumeOnlyRefresh)
 {
@@ -107,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Places, SpeedKnob,
                          ::testing::Values(KnobCase{AudioFixture::kTrackTop, 0},
                                            KnobCase{AudioFixture::kTrackBottom, 1000},
                                            KnobCase{2029, 100},
-                                           KnobCase{AudioFixture::kTrackBottom + 549, 1100}));
+                                           KnobCase{AudioFixture::kTrackBottom + 549, 1100}),
+                         TestNames::Printed());
 
 TEST(SpeedKnob, FollowsTheTopOffset)
 {
@@ -149,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, Balance,
                          ::testing::Values(BalanceCase{-5, -5000}, BalanceCase{-4, -800},
                                            BalanceCase{-1, -200}, BalanceCase{0, 0},
                                            BalanceCase{3, 600}, BalanceCase{4, 800},
-                                           BalanceCase{5, 5000}));
+                                           BalanceCase{5, 5000}),
+                         TestNames::Printed());
 
 TEST(Seek, MovesAnOpenFileAndKeepsTheDispatcherOffUntilTheTail)
 {
@@ -218,7 +222,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "status cd length track 2", "play cd from 385500", "set cd time format tmsf"}},
         CdCase{2, "暂停...--第2首/总3首",
                {"set cd time format milliseconds", "status cd length track 1",
-                "seek cd to 185000", "set cd time format tmsf"}}));
+                "seek cd to 185000", "set cd time format tmsf"}}),
+                         TestNames::Printed());
 
 TEST(Tail, RunsBothRefreshesInOrderForEveryChange)
 {

@@ -1,4 +1,5 @@
 // The endpoint back-end against the real sound server.
+#include "doubles/test_names.h"
 #include "real_sink.h"
 
 #include "platform/pulse_system_volume.h"
@@ -32,7 +33,8 @@ TEST_P(EndpointScalar, SetsTheDefaultSinkAndReadsItBack)
 INSTANTIATE_TEST_SUITE_P(Levels, EndpointScalar,
                          ::testing::Values(ScalarCase{0.1f, 6554, -60.0f},
                                            ScalarCase{0.5f, 32768, -18.06f},
-                                           ScalarCase{1.0f, 65536, 0.0f}));
+                                           ScalarCase{1.0f, 65536, 0.0f}),
+                         TestNames::Printed());
 
 TEST_F(EndpointOnServer, ASinkRaisedAboveFullReadsFull)
 {

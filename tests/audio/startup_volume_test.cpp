@@ -1,3 +1,4 @@
+#include "doubles/test_names.h"
 #include "audio_fixture.h"
 
 #include "core/flags.h"
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, EndpointStart,
                          ::testing::Values(EndpointCase{-10.5f, 0.5f, 0.5 * 32767},
                                            EndpointCase{-60, 0.0f, 0},
                                            EndpointCase{0, 1.0f, 9660},
-                                           EndpointCase{-0.01f, 1.0f, 32767}));
+                                           EndpointCase{-0.01f, 1.0f, 32767}),
+                         TestNames::Printed());
 
 TEST(EndpointStart, AnEndpointThatDoesNotAnswerGivesTheDefaultUnmuted)
 {
@@ -84,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, MixerStart,
                                            MixerCase{65535, false, 19320, 19320.0 / 65535 * 32767},
                                            MixerCase{65535, false, 0, 0},
                                            MixerCase{65535, true, 100, 32767},
-                                           MixerCase{0, false, 0, 9660}));
+                                           MixerCase{0, false, 0, 9660}),
+                         TestNames::Printed());
 
 // Later systems report 6.2, which the table does not name.
 TEST(BackEndChoice, AnUnnamedSystemGetsTheMixer)
@@ -121,7 +124,8 @@ TEST_P(MutedAtStart, MarksTheMenuAndTheToggle)
     EXPECT_EQ(f.form.xuan[0].picture().pixel(0, 0), kSelectedColour);
 }
 
-INSTANTIATE_TEST_SUITE_P(BackEnds, MutedAtStart, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BackEnds, MutedAtStart, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 TEST(MutedAtStart, NotMutedLeavesTheDesignedPictureAndMark)
 {
