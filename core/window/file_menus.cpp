@@ -1,6 +1,8 @@
 // The File menu with its folder-filter submenus, the folder filters of the
 // shortcut menu, and the Help menu.
 #include "core/window/main_window.h"
+
+#include "core/designed_menus.h"
 #include "core/window/menu_view.h"
 
 #include <QCursor>
@@ -13,6 +15,8 @@ void MainWindow::createFileMenus()
     connect(shortcutFolderMenu, &MenuView::itemClicked, this,
             [this](int i) { form_->kuaijie_mulu_Click(i); });
     shortcutMenu_->setSubmenu(12, shortcutFolderMenu);
+    // Previous, next and replay: the mark shows which one was used last.
+    shortcutMenu_->setCheckItems({7, 8, 9});
 
     auto* playFolderMenu = new MenuView(QStringLiteral("播放目录(&M)"), form_->bofangmulu, this);
     connect(playFolderMenu, &MenuView::itemClicked, this,
@@ -36,6 +40,7 @@ void MainWindow::createFileMenus()
 void MainWindow::createHelpMenu()
 {
     auto* helpMenu = new MenuView(QStringLiteral("帮助(&H)"), form_->bangzhu1, this);
+    helpMenu->setCheckItems({HelpItem::NoNewsPopups});
     connect(helpMenu, &MenuView::itemClicked, this, [this](int i) { form_->bangzhu1_Click(i); });
     labelMenus_[6] = [helpMenu](const QPoint& p) { helpMenu->exec(p); };
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this), &QShortcut::activated, this,

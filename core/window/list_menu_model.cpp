@@ -56,3 +56,8 @@ QVariant ListMenuModel::data(const QModelIndex& index, int role) const
         return {};
     }
 }
+
+Qt::ItemFlags ListMenuModel::flags(const QModelIndex& index) const
+{
+    return QAbstractListModel::flags(index) | Qt::ItemIsUserCheckable;
+}

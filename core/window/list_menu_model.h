@@ -23,6 +23,8 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Every entry is a check item: the current one carries the mark.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     struct Row {

@@ -13,6 +13,23 @@ void MenuView::setSubmenu(int index, QMenu* submenu)
     rebuild();
 }
 
+void MenuView::setCheckItems(const QList<int>& indexes)
+{
+    checkItems_ = QSet<int>(indexes.cbegin(), indexes.cend());
+    rebuild();
+}
+
+void MenuView::setEveryItemCheckable()
+{
+    everyItemCheckable_ = true;
+    rebuild();
+}
+
+bool MenuView::isCheckItem(int index, const MenuItem& item) const
+{
+    return item.checked || everyItemCheckable_ || checkItems_.contains(index);
+}
+
 void MenuView::rebuild()
 {
     clear();
@@ -32,7 +49,7 @@ void MenuView::rebuild()
             continue;
         }
         QAction* action = addAction(item.caption);
-        action->setCheckable(item.checked);
+        action->setCheckable(isCheckItem(index, item));
         action->setChecked(item.checked);
         action->setEnabled(item.enabled);
         connect(action, &QAction::triggered, this, [this, index] { emit itemClicked(index); });

@@ -14,11 +14,15 @@ void MainWindow::createPlaylistMenus()
     listMenu_ = new ListMenuPopup(form_->liebiao, this);
     connect(listMenu_, &ListMenuPopup::itemClicked, this, [this](int i) { form_->liebiao_Click(i); });
     sortMenu_ = new MenuView(QStringLiteral("排序"), form_->paixu1, this);
+    sortMenu_->setEveryItemCheckable();
     connect(sortMenu_, &MenuView::itemClicked, this, [this](int i) { form_->paixu1_Click(i); });
     auto* loopMenu = new MenuView(QStringLiteral("循环播放(&X)"), form_->xunhuan1, this);
+    loopMenu->setEveryItemCheckable();
     connect(loopMenu, &MenuView::itemClicked, this, [this](int i) { form_->xunhuan1_Click(i); });
     optionsMenu_ = new MenuView(QStringLiteral("选项(&X)"), form_->xuanxiang1, this);
     optionsMenu_->setSubmenu(OptionsItem::Loop, loopMenu);
+    optionsMenu_->setCheckItems({OptionsItem::NoPicturesInLoopAll, OptionsItem::ShowDirectories,
+                                 OptionsItem::RandomStartPicture});
     connect(optionsMenu_, &MenuView::itemClicked, this,
             [this](int i) { form_->xuanxiang1_Click(i); });
     // From the keyboard: Alt+L list, Alt+P sort, Alt+X options.
@@ -51,6 +55,7 @@ void MainWindow::createAudioMenu()
             [this] { form_->yinping1_Click(AudioItem::Volume); });
     auto* audioMenu = new MenuView(QStringLiteral("音频(&A)"), form_->yinping1, this);
     audioMenu->setSubmenu(AudioItem::Volume, volumeMenu);
+    audioMenu->setCheckItems({AudioItem::Mute});
     connect(audioMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinping1_Click(i); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this), &QShortcut::activated, this,
             [audioMenu] { audioMenu->popup(QCursor::pos()); });
@@ -75,10 +80,12 @@ void MainWindow::createImageMenu()
             [this] { form_->popupImageMenu(); });
 
     auto* backgroundMenu = new MenuView(QStringLiteral("背景图(&B)"), form_->beijing1, this);
+    backgroundMenu->setEveryItemCheckable();
     connect(backgroundMenu, &MenuView::itemClicked, this,
             [this](int i) { form_->beijing1_Click(i); });
     optionsMenu_->setSubmenu(OptionsItem::Background, backgroundMenu);
     auto* startMenu = new MenuView(QStringLiteral("开始画面(&H)"), form_->huamian, this);
+    startMenu->setEveryItemCheckable();
     connect(startMenu, &MenuView::itemClicked, this, [this](int i) { form_->huamian_Click(i); });
     optionsMenu_->setSubmenu(OptionsItem::StartPicture, startMenu);
 }

@@ -1,6 +1,7 @@
 // The List menu's popup with a full list of 32767 entries.
 #include "core/window/list_menu_popup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QListView>
@@ -81,6 +82,30 @@ TEST(ListMenuPopup, ShowsTheListAsItIsWhenOpened)
     EXPECT_EQ(popup.view()->model()->rowCount(), 2);
     EXPECT_EQ(popup.view()->currentIndex().row(), 1);
     EXPECT_EQ(popup.view()->currentIndex().data().toString(), "a&b.mp3");
+}
+
+// A screen reader hears every entry as a check item and which one is checked.
+TEST(ListMenuPopup, EntriesAreCheckItemsForScreenReaders)
+{
+    MenuArray items;
+    for (const char* caption : {"a.mp3", "b.mp3", "c.mp3"})
+        items[int(items.items().size())].caption = caption;
+    items[1].checked = true;
+    ListMenuPopup popup(items);
+    popup.popup(QPoint(0, 0));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(popup.view());
+    ASSERT_NE(list, nullptr);
+    int seen = 0;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* row = list->child(i);
+        const QString name = row->text(QAccessible::Name);
+        if (!name.endsWith(".mp3"))
+            continue;
+        ++seen;
+        EXPECT_TRUE(row->state().checkable) << name.toStdString();
+        EXPECT_EQ(bool(row->state().checked), name == "b.mp3") << name.toStdString();
+    }
+    EXPECT_EQ(seen, 3);
 }
 
 } // namespace
