@@ -119,7 +119,7 @@ void Form5::WindowsMediaPlayer1_Click(int Button)
 {
     if (Button != 1)
         return;
-    const int state = WindowsMediaPlayer1.playState();
+    const MediaPlayer::PlayState state = WindowsMediaPlayer1.playState();
     if (state == MediaPlayer::Playing)
         WindowsMediaPlayer1.pause();
     else if (state == MediaPlayer::Paused || state == MediaPlayer::Stopped)

@@ -89,7 +89,7 @@ void Form5::applyKnob(int Index)
     if (!(d > 0))
         return;
     WindowsMediaPlayer1.setCurrentPosition(d * r);
-    const int state = WindowsMediaPlayer1.playState();
+    const MediaPlayer::PlayState state = WindowsMediaPlayer1.playState();
     if (state == MediaPlayer::Paused || state == MediaPlayer::Stopped)
         WindowsMediaPlayer1.play();
 }

@@ -11,7 +11,7 @@
 //  - url: a full path, or "" to empty the player; setting a path opens the
 //    medium and starts it (auto start).
 //  - positions and durations in seconds, picture size in pixels.
-//  - playState: one of the PlayState values below; Undefined while empty.
+//  - playState: one of the PlayState values below (diagram under PlayState).
 //  - balance: -10000 ... 10000, hundredths of a decibel by which the far
 //    channel is lowered (200 lowers the left channel by 2 dB, -5000 the
 //    right channel by 50 dB, 0 leaves both).
@@ -22,6 +22,24 @@
 class MediaPlayer : public QObject, public PlacedControl {
     Q_OBJECT
 public:
+    // The states a player goes through; each change raises StatusChange
+    // (a state set again raises nothing).
+    //   new player, or url set to ""         Undefined; every read fails
+    //   url set to a path                    Transitioning
+    //   the medium opens                     Playing (Paused when paused
+    //                                        before it opened)
+    //   pause / play                         Paused / Playing
+    //   waiting for data                     Buffering, then back
+    //   the medium cannot be opened          MediaError, then Ready; length
+    //                                        and picture size read 0
+    //   played to its end                    MediaEnded, then at once
+    //                                        Stopped; the medium stays with
+    //                                        its readings, position 0
+    //   play on an ended or failed medium    Transitioning: opened anew,
+    //                                        from the position set meanwhile
+    // A medium that fails after it had opened reports MediaError and ends
+    // as above. While Transitioning the length and picture size read 0 and
+    // the position 0.
     enum PlayState {
         Undefined = 0,
         Stopped = 1,
@@ -51,7 +69,7 @@ public:
     virtual std::optional<int> imageSourceWidth() const = 0;
     virtual std::optional<int> imageSourceHeight() const = 0;
 
-    virtual int playState() const = 0;
+    virtual PlayState playState() const = 0;
 
     // settings.rate
     virtual bool setRate(double rate) = 0;

@@ -1,11 +1,36 @@
 #include "platform/mpv_core.h"
 
 #include <QDebug>
+#include <QVariant>
 #include <mpv/client.h>
 
 namespace {
 
-enum Observed : uint64_t { ObservePause = 1, ObserveBuffering = 2 };
+struct ObservedProperty {
+    MpvCore::Observed which;
+    const char* name;
+    mpv_format format;
+};
+
+constexpr ObservedProperty kObserved[] = {
+    {MpvCore::Observed::Pause, "pause", MPV_FORMAT_FLAG},
+    {MpvCore::Observed::Buffering, "paused-for-cache", MPV_FORMAT_FLAG},
+    {MpvCore::Observed::Duration, "duration", MPV_FORMAT_DOUBLE},
+    {MpvCore::Observed::TimePos, "time-pos", MPV_FORMAT_DOUBLE},
+    {MpvCore::Observed::Width, "width", MPV_FORMAT_INT64},
+    {MpvCore::Observed::Height, "height", MPV_FORMAT_INT64},
+    {MpvCore::Observed::AlbumArt, "current-tracks/video/albumart", MPV_FORMAT_FLAG},
+};
+
+QVariant propertyValue(const mpv_event_property& change)
+{
+    switch (change.format) {
+    case MPV_FORMAT_FLAG: return *static_cast<int*>(change.data) != 0;
+    case MPV_FORMAT_DOUBLE: return *static_cast<double*>(change.data);
+    case MPV_FORMAT_INT64: return qint64(*static_cast<int64_t*>(change.data));
+    default: return {};
+    }
+}
 
 MpvEndReason endReason(int reason)
 {
@@ -23,8 +48,22 @@ MpvEndReason endReason(int reason)
 MpvCore::MpvCore(const QStringList& options, QObject* parent)
     : QObject(parent), mpv_(mpv_create())
 {
-    if (!mpv_)
-        qFatal("mpv_create failed");
+    if (!mpv_) {
+        qWarning("mpv: no instance could be created; media cannot play");
+        return;
+    }
+    if (!start(options)) {
+        qWarning("mpv: the instance did not start; media cannot play");
+        mpv_terminate_destroy(mpv_);
+        mpv_ = nullptr;
+        return;
+    }
+    observe();
+    mpv_set_wakeup_callback(mpv_, &MpvCore::wakeup, this);
+}
+
+bool MpvCore::start(const QStringList& options)
+{
     for (const QString& option : options) {
         const qsizetype eq = option.indexOf(u'=');
         const QByteArray name = option.left(eq).toUtf8();
@@ -32,15 +71,19 @@ MpvCore::MpvCore(const QStringList& options, QObject* parent)
         if (mpv_set_option_string(mpv_, name.constData(), value.constData()) < 0)
             qWarning("mpv rejected option %s=%s", name.constData(), value.constData());
     }
-    if (mpv_initialize(mpv_) < 0)
-        qFatal("mpv_initialize failed");
-    mpv_observe_property(mpv_, ObservePause, "pause", MPV_FORMAT_FLAG);
-    mpv_observe_property(mpv_, ObserveBuffering, "paused-for-cache", MPV_FORMAT_FLAG);
-    mpv_set_wakeup_callback(mpv_, &MpvCore::wakeup, this);
+    return mpv_initialize(mpv_) >= 0;
+}
+
+void MpvCore::observe()
+{
+    for (const ObservedProperty& property : kObserved)
+        mpv_observe_property(mpv_, uint64_t(property.which), property.name, property.format);
 }
 
 MpvCore::~MpvCore()
 {
+    if (!mpv_)
+        return;
     mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
     mpv_terminate_destroy(mpv_);
 }
@@ -83,13 +126,7 @@ void MpvCore::handleEvent(const mpv_event& event)
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto* change = static_cast<mpv_event_property*>(event.data);
-        if (change->format != MPV_FORMAT_FLAG)
-            break;
-        const bool on = *static_cast<int*>(change->data) != 0;
-        if (event.reply_userdata == ObservePause)
-            emit pauseChanged(on);
-        else if (event.reply_userdata == ObserveBuffering)
-            emit bufferingChanged(on);
+        emit propertyChanged(Observed(event.reply_userdata), propertyValue(*change));
         break;
     }
     default:
@@ -99,6 +136,8 @@ void MpvCore::handleEvent(const mpv_event& event)
 
 qint64 MpvCore::loadFile(const QString& path)
 {
+    if (!mpv_)
+        return 0;
     const QByteArray file = path.toUtf8();
     const char* args[] = {"loadfile", file.constData(), "replace", nullptr};
     mpv_node result;
@@ -119,6 +158,8 @@ qint64 MpvCore::loadFile(const QString& path)
 
 bool MpvCore::command(const QStringList& args)
 {
+    if (!mpv_)
+        return false;
     QList<QByteArray> bytes;
     for (const QString& arg : args)
         bytes.append(arg.toUtf8());
@@ -131,22 +172,30 @@ bool MpvCore::command(const QStringList& args)
 
 bool MpvCore::setString(const char* name, const QString& value)
 {
+    if (!mpv_)
+        return false;
     return mpv_set_property_string(mpv_, name, value.toUtf8().constData()) >= 0;
 }
 
 bool MpvCore::setFlag(const char* name, bool value)
 {
+    if (!mpv_)
+        return false;
     int flag = value ? 1 : 0;
     return mpv_set_property(mpv_, name, MPV_FORMAT_FLAG, &flag) >= 0;
 }
 
 bool MpvCore::setDouble(const char* name, double value)
 {
+    if (!mpv_)
+        return false;
     return mpv_set_property(mpv_, name, MPV_FORMAT_DOUBLE, &value) >= 0;
 }
 
 std::optional<QString> MpvCore::getString(const char* name) const
 {
+    if (!mpv_)
+        return std::nullopt;
     char* text = mpv_get_property_string(mpv_, name);
     if (!text)
         return std::nullopt;
@@ -157,6 +206,8 @@ std::optional<QString> MpvCore::getString(const char* name) const
 
 std::optional<bool> MpvCore::getFlag(const char* name) const
 {
+    if (!mpv_)
+        return std::nullopt;
     int flag = 0;
     if (mpv_get_property(mpv_, name, MPV_FORMAT_FLAG, &flag) < 0)
         return std::nullopt;
@@ -165,6 +216,8 @@ std::optional<bool> MpvCore::getFlag(const char* name) const
 
 std::optional<double> MpvCore::getDouble(const char* name) const
 {
+    if (!mpv_)
+        return std::nullopt;
     double value = 0;
     if (mpv_get_property(mpv_, name, MPV_FORMAT_DOUBLE, &value) < 0)
         return std::nullopt;
@@ -173,6 +226,8 @@ std::optional<double> MpvCore::getDouble(const char* name) const
 
 std::optional<qint64> MpvCore::getInt(const char* name) const
 {
+    if (!mpv_)
+        return std::nullopt;
     int64_t value = 0;
     if (mpv_get_property(mpv_, name, MPV_FORMAT_INT64, &value) < 0)
         return std::nullopt;

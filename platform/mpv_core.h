@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QVariant>
 #include <atomic>
 #include <optional>
 
@@ -11,15 +12,23 @@ struct mpv_event;
 enum class MpvEndReason : int { Eof, Stop, Quit, Error, Redirect };
 
 // One libmpv instance. Its events reach the GUI thread as signals: mpv's
-// wakeup callback only queues a drain of the event queue.
+// wakeup callback only queues a drain of the event queue. The properties
+// the player reads all the time are observed: their changes come in the
+// same queue, in order with the file events.
+// When libmpv cannot be created or started, the core has no engine: every
+// command and read fails and no event ever comes.
 class MpvCore : public QObject {
     Q_OBJECT
 public:
+    enum class Observed { Pause, Buffering, Duration, TimePos, Width, Height, AlbumArt };
+    Q_ENUM(Observed)
+
     // options: "name=value" pairs, set before the instance starts.
     explicit MpvCore(const QStringList& options, QObject* parent = nullptr);
     ~MpvCore() override;
 
     mpv_handle* handle() const { return mpv_; }
+    bool hasEngine() const { return mpv_ != nullptr; }
 
     // Replaces whatever plays; returns the new playlist entry id, 0 on failure.
     qint64 loadFile(const QString& path);
@@ -38,10 +47,13 @@ signals:
     void fileLoaded();
     void fileEnded(qint64 entryId, MpvEndReason reason);
     void playbackRestarted();
-    void pauseChanged(bool paused);
-    void bufferingChanged(bool buffering);
+    // value: a double for Duration and TimePos, an integer for Width and
+    // Height, a bool for the flags; invalid while mpv has no value.
+    void propertyChanged(MpvCore::Observed which, const QVariant& value);
 
 private:
+    bool start(const QStringList& options);
+    void observe();
     static void wakeup(void* self);
     void drainEvents();
     void handleEvent(const mpv_event& event);

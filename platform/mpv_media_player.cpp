@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QMenu>
+#include <QVariant>
 
 namespace {
 
@@ -62,8 +63,9 @@ MpvMediaPlayer::~MpvMediaPlayer()
 // The render context has to exist before any file is loaded.
 void MpvMediaPlayer::createSurface(QWidget* videoParent, Video video)
 {
-    if (video == Video::None) {
+    if (video == Video::None || !core_->hasEngine()) {
         surface_ = std::make_unique<MpvVideoSurface>(videoParent);
+        video_ = Video::None;
         return;
     }
     if (video == Video::OpenGL || (video == Video::Auto && !platformHasNoOpenGL())) {
@@ -89,20 +91,19 @@ void MpvMediaPlayer::connectCore()
     connect(core_.get(), &MpvCore::fileStarted, this, [this](qint64 id) { startedId_ = id; });
     connect(core_.get(), &MpvCore::fileLoaded, this, &MpvMediaPlayer::onFileLoaded);
     connect(core_.get(), &MpvCore::fileEnded, this, &MpvMediaPlayer::onFileEnded);
-    connect(core_.get(), &MpvCore::playbackRestarted, this, [this] { seekTarget_.reset(); });
-    connect(core_.get(), &MpvCore::pauseChanged, this, &MpvMediaPlayer::onPauseOrBuffering);
-    connect(core_.get(), &MpvCore::bufferingChanged, this, &MpvMediaPlayer::onPauseOrBuffering);
+    connect(core_.get(), &MpvCore::playbackRestarted, this, &MpvMediaPlayer::onPlaybackRestarted);
+    connect(core_.get(), &MpvCore::propertyChanged, this, &MpvMediaPlayer::onPropertyChanged);
 }
 
 void MpvMediaPlayer::setUrl(const QString& path)
 {
     url_ = path;
+    medium_ = {};
     if (!path.isEmpty()) {
         load();
         return;
     }
     entryId_ = 0;
-    loaded_ = false;
     seekTarget_.reset();
     core_->command({"stop"});
     // An emptied player has no state to report, like the classic control.
@@ -111,11 +112,13 @@ void MpvMediaPlayer::setUrl(const QString& path)
 
 void MpvMediaPlayer::load()
 {
-    loaded_ = false;
+    const double startAt = medium_.ended ? medium_.startAt : 0;
+    medium_ = {};
     seekTarget_.reset();
     knownDuration_ = 0;
     knownWidth_ = knownHeight_ = 0;
     core_->setFlag("pause", false);
+    core_->setString("start", startAt > 0 ? QString::number(startAt, 'f', 3) : QString("none"));
     entryId_ = core_->loadFile(url_);
     setState(Transitioning);
     if (entryId_ == 0) {
@@ -140,7 +143,7 @@ void MpvMediaPlayer::pause()
         core_->setFlag("pause", true);
 }
 
-void MpvMediaPlayer::setState(int state)
+void MpvMediaPlayer::setState(PlayState state)
 {
     if (state == state_)
         return;
@@ -148,23 +151,65 @@ void MpvMediaPlayer::setState(int state)
     emit StatusChange();
 }
 
-int MpvMediaPlayer::runningState() const
+MediaPlayer::PlayState MpvMediaPlayer::runningState() const
 {
-    if (core_->getFlag("paused-for-cache").value_or(false))
+    if (observed_.buffering)
         return Buffering;
-    return core_->getFlag("pause").value_or(false) ? Paused : Playing;
+    return observed_.pause ? Paused : Playing;
 }
 
 void MpvMediaPlayer::onFileLoaded()
 {
     // A file-loaded event may belong to a medium replaced meanwhile.
-    if (entryId_ == 0 || startedId_ != entryId_)
+    if (isCurrent())
+        medium_.loaded = true;
+}
+
+void MpvMediaPlayer::onPlaybackRestarted()
+{
+    seekTarget_.reset();
+    if (!isCurrent())
         return;
-    loaded_ = true;
-    knownDuration_ = core_->getDouble("duration").value_or(0);
-    if (!core_->getFlag("current-tracks/video/albumart").value_or(false)) {
-        knownWidth_ = int(core_->getInt("width").value_or(0));
-        knownHeight_ = int(core_->getInt("height").value_or(0));
+    medium_.restarted = true;
+    openWhenRunning();
+}
+
+void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& value)
+{
+    using P = MpvCore::Observed;
+    switch (which) {
+    case P::Pause: observed_.pause = value.toBool(); break;
+    case P::Buffering: observed_.buffering = value.toBool(); break;
+    case P::Duration: observed_.duration = value.toDouble(); break;
+    case P::TimePos: observed_.timePos = value.toDouble(); break;
+    case P::Width: observed_.width = value.toInt(); break;
+    case P::Height: observed_.height = value.toInt(); break;
+    case P::AlbumArt: observed_.albumArt = value.toBool(); break;
+    }
+    if (!isCurrent())
+        return;
+    if (medium_.open) {
+        if (observed_.duration > 0)
+            knownDuration_ = observed_.duration;
+        if (which == P::Pause || which == P::Buffering)
+            setState(runningState());
+        return;
+    }
+    openWhenRunning();
+}
+
+// The medium opens once it runs, or rests paused on its first frame; only
+// then are its length and picture size told.
+void MpvMediaPlayer::openWhenRunning()
+{
+    const bool running = observed_.timePos > 0 || (observed_.pause && medium_.restarted);
+    if (!medium_.loaded || !running)
+        return;
+    medium_.open = true;
+    knownDuration_ = observed_.duration;
+    if (!observed_.albumArt) {
+        knownWidth_ = observed_.width;
+        knownHeight_ = observed_.height;
     }
     setState(runningState());
 }
@@ -174,24 +219,37 @@ void MpvMediaPlayer::onFileEnded(qint64 entryId, MpvEndReason reason)
     if (entryId_ == 0 || entryId != entryId_)
         return;
     entryId_ = 0;
-    loaded_ = false;
     seekTarget_.reset();
-    switch (reason) {
-    case MpvEndReason::Eof:
-        setState(MediaEnded);
-        break;
-    case MpvEndReason::Error:
+    if (reason == MpvEndReason::Error) {
         emit MediaError();
-        setState(Ready);
-        break;
-    default:
+        // One that had been playing has come to its end, if a bad one.
+        if (medium_.open)
+            endMedium();
+        else
+            failMedium();
+    } else if (reason == MpvEndReason::Eof) {
+        endMedium();
+    } else {
+        medium_.open = false;
         setState(Stopped);
-        break;
     }
 }
 
-void MpvMediaPlayer::onPauseOrBuffering()
+// As the classic control: "media ended", then stopped with the medium
+// kept, so that play starts it again from the beginning.
+void MpvMediaPlayer::endMedium()
 {
-    if (loaded_)
-        setState(runningState());
+    medium_.open = false;
+    medium_.ended = true;
+    medium_.startAt = 0;
+    setState(MediaEnded);
+    setState(Stopped);
+}
+
+void MpvMediaPlayer::failMedium()
+{
+    medium_ = {};
+    knownDuration_ = 0;
+    knownWidth_ = knownHeight_ = 0;
+    setState(Ready);
 }

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <memory>
 
-class MpvCore;
+#include "platform/mpv_core.h"
+
 class MpvVideoSurface;
-enum class MpvEndReason : int;
 class QMenu;
 class QWidget;
 
@@ -22,6 +22,16 @@ struct MpvPlayerOptions {
 
 // The media player on libmpv. Its picture appears in videoWidget(), a child
 // of the widget given to the constructor, placed from the control's twips.
+//
+// A medium counts as open only once it has started to run (its position
+// has moved, or it rests paused on its first frame). mpv opens many damaged
+// files (a cut-off video tells its length and picture size) and only then
+// finds it cannot decode them; such a medium never reports a length or a
+// picture size, only its media error. Readings come from mpv's observed
+// properties, cached as their changes arrive, never from blocking calls.
+//
+// Without a working libmpv the player has no engine: every URL ends in a
+// media error, and the program goes on without sound or video.
 class MpvMediaPlayer : public MediaPlayer {
     Q_OBJECT
 public:
@@ -42,7 +52,7 @@ public:
     std::optional<double> duration() const override;
     std::optional<int> imageSourceWidth() const override;
     std::optional<int> imageSourceHeight() const override;
-    int playState() const override { return state_; }
+    PlayState playState() const override { return state_; }
     bool setRate(double rate) override;
     bool setBalance(int balance) override;
     bool fullScreen() const override;
@@ -57,12 +67,16 @@ private:
     void connectCore();
     void connectSurface();
     void load();
-    void setState(int state);
-    int runningState() const;
-    void onFileStarted(qint64 entryId);
+    void setState(PlayState state);
+    PlayState runningState() const;
+    bool isCurrent() const { return entryId_ != 0 && startedId_ == entryId_; }
     void onFileLoaded();
+    void onPlaybackRestarted();
+    void onPropertyChanged(MpvCore::Observed which, const QVariant& value);
+    void openWhenRunning();
     void onFileEnded(qint64 entryId, MpvEndReason reason);
-    void onPauseOrBuffering();
+    void endMedium();
+    void failMedium();
     void onMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos,
                          bool inside);
     void onMouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF pos);
@@ -72,11 +86,31 @@ private:
     std::unique_ptr<MpvCore> core_;
     std::unique_ptr<MpvVideoSurface> surface_;
     std::unique_ptr<QMenu> menu_;
+    // What the observed properties last said, for whatever mpv plays.
+    struct Observed {
+        bool pause = false;
+        bool buffering = false;
+        double duration = 0;
+        double timePos = 0;
+        int width = 0;
+        int height = 0;
+        bool albumArt = false;
+    };
+    // Our medium, as far as it has shown itself.
+    struct Medium {
+        bool loaded = false;    // file-loaded seen
+        bool restarted = false; // playback-restart seen
+        bool open = false;      // running or resting on its first frame
+        bool ended = false;     // played to its end; kept for play
+        double startAt = 0;     // where play starts an ended medium
+    };
+
     QString url_;
-    int state_ = Undefined;
+    PlayState state_ = Undefined;
     qint64 entryId_ = 0;    // mpv's playlist entry of our medium; 0 when none plays
     qint64 startedId_ = 0;  // the entry of the last start-file event
-    bool loaded_ = false;   // the medium is open (file-loaded seen)
+    Observed observed_;
+    Medium medium_;
     std::optional<double> seekTarget_;
     double knownDuration_ = 0;
     int knownWidth_ = 0;

@@ -28,18 +28,27 @@ std::optional<double> MpvMediaPlayer::currentPosition() const
 {
     if (url_.isEmpty())
         return std::nullopt;
-    if (!loaded_)
+    if (medium_.ended)
+        return medium_.startAt;
+    if (!medium_.open)
         return 0.0;
     if (seekTarget_)
         return *seekTarget_;
-    return core_->getDouble("time-pos").value_or(0);
+    return observed_.timePos;
 }
 
+// On an ended medium the position is where the next play starts it.
 bool MpvMediaPlayer::setCurrentPosition(double seconds)
 {
-    if (!loaded_ || !std::isfinite(seconds))
+    if (!std::isfinite(seconds))
         return false;
     seconds = std::max(0.0, seconds);
+    if (medium_.ended) {
+        medium_.startAt = std::min(seconds, knownDuration_);
+        return true;
+    }
+    if (!medium_.open)
+        return false;
     if (!core_->command({"seek", QString::number(seconds, 'f', 3), "absolute"}))
         return false;
     seekTarget_ = seconds;
@@ -50,8 +59,6 @@ std::optional<double> MpvMediaPlayer::duration() const
 {
     if (url_.isEmpty())
         return std::nullopt;
-    if (loaded_)
-        return core_->getDouble("duration").value_or(knownDuration_);
     return knownDuration_;
 }
 

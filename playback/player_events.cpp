@@ -46,7 +46,7 @@ void PlayerEvents::click(int button)
 {
     MediaPlayer& player = form_.WindowsMediaPlayer1;
     if (button == kLeft) {
-        const int state = player.playState();
+        const MediaPlayer::PlayState state = player.playState();
         if (state == MediaPlayer::Playing)
             player.pause();
         else if (state == MediaPlayer::Paused || state == MediaPlayer::Stopped)

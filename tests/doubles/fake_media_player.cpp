@@ -10,7 +10,7 @@ void FakeMediaPlayer::load(const QString& path, int width, int height, double se
     report(Playing);
 }
 
-void FakeMediaPlayer::report(int state)
+void FakeMediaPlayer::report(PlayState state)
 {
     state_ = state;
     emit StatusChange();

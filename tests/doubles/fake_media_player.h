@@ -13,7 +13,7 @@ public:
     // (0 x 0 for sound only) and length in seconds.
     void load(const QString& path, int width, int height, double seconds = 60);
     // Reports a new play state with its StatusChange event.
-    void report(int state);
+    void report(PlayState state);
 
     QString url() const override { return url_; }
     void setUrl(const QString& path) override;
@@ -24,7 +24,7 @@ public:
     std::optional<double> duration() const override;
     std::optional<int> imageSourceWidth() const override;
     std::optional<int> imageSourceHeight() const override;
-    int playState() const override { return state_; }
+    PlayState playState() const override { return state_; }
     bool setRate(double rate) override;
     bool setBalance(int balance) override;
     bool fullScreen() const override { return fullScreen_; }
@@ -45,6 +45,6 @@ private:
     int height_ = 0;
     double duration_ = 0;
     double position_ = 0;
-    int state_ = Ready;
+    PlayState state_ = Undefined;
     bool fullScreen_ = false;
 };

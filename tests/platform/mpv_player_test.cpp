@@ -108,8 +108,9 @@ TEST(MpvPlayer, EndOfMediumIsReportedAndPlayStartsAgain)
     StateLog log(p.player);
     p.player.setUrl(testMedia().video("short.mp4", 1));
     ASSERT_TRUE(waitForState(p.player, MediaPlayer::MediaEnded));
+    // As the classic control: ended, then stopped with the medium kept.
     EXPECT_EQ(log.states, (std::vector<int>{MediaPlayer::Transitioning, MediaPlayer::Playing,
-                                            MediaPlayer::MediaEnded}));
+                                            MediaPlayer::MediaEnded, MediaPlayer::Stopped}));
     // The ended medium is still the player's: its readings stay.
     EXPECT_EQ(p.player.imageSourceWidth(), 320);
     EXPECT_NEAR(p.player.duration().value_or(0), 1.0, 0.1);

@@ -6,12 +6,17 @@
 #include <QSignalSpy>
 #include <vector>
 
-// Runs the event loop until the player reaches the state, or gives up.
+// Runs the event loop until the player is in the state or has reported it
+// (a passing state such as MediaEnded), or gives up.
 inline bool waitForState(MediaPlayer& player, int state, int timeoutMs = 15000)
 {
+    bool reported = player.playState() == state;
+    QObject context;
+    QObject::connect(&player, &MediaPlayer::StatusChange, &context,
+                     [&] { reported = reported || player.playState() == state; });
     QSignalSpy spy(&player, &MediaPlayer::StatusChange);
     const QDeadlineTimer deadline(timeoutMs);
-    while (player.playState() != state) {
+    while (!reported) {
         if (deadline.hasExpired() || !spy.wait(int(deadline.remainingTime())))
             return false;
     }

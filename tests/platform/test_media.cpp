@@ -29,6 +29,21 @@ QString TestMedia::video(const QString& name, double seconds, QSize size)
                        "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-ac", "2"});
 }
 
+QString TestMedia::streamableVideo(const QString& name, double seconds, QSize size)
+{
+    const QString source = video("plain-" + name, seconds, size);
+    return make(name, {"-i", source, "-c", "copy", "-movflags", "+faststart"});
+}
+
+QString TestMedia::cutOff(const QString& name, const QString& whole, double fraction)
+{
+    QFile in(whole);
+    if (!in.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + whole.toStdString());
+    const QByteArray bytes = in.readAll();
+    return file(name, bytes.left(qsizetype(bytes.size() * fraction)));
+}
+
 QString TestMedia::tone(const QString& name, double seconds, int frequency)
 {
     const QString source =

@@ -54,7 +54,7 @@ TEST(EndOfMedium, OnlyTheEndedStateMarksTheEnd)
     PlaybackFixture f;
     f.setList({f.medium("0.mp3", 0, 0)});
     f.form.liebiao_Click(0);
-    for (int state : {MediaPlayer::Paused, MediaPlayer::Stopped, MediaPlayer::Ready})
+    for (MediaPlayer::PlayState state : {MediaPlayer::Paused, MediaPlayer::Stopped, MediaPlayer::Ready})
         f.player1.report(state);
     EXPECT_TRUE(f.form.state.media_ended.isEmpty());
 }

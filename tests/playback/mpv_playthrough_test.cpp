@@ -1,50 +1,16 @@
 // Playing lists with the real libmpv player, without a person: media made
 // with ffmpeg, missing and broken files among them.
-#include "playback_fixture.h"
+#include "mpv_fixture.h"
 
 #include "core/display_mode.h"
-#include "platform/mpv_media_player.h"
 #include "platform/test_media.h"
 #include "playback/loop_mode.h"
 
 #include <QDir>
 #include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
-
-using Video = MpvPlayerOptions::Video;
-
-struct MpvFixture {
-    MpvFixture() { form.dialogs = &dialogs; }
-
-    // Replaces the list; the dispatcher runs as in the program.
-    void setList(const QStringList& paths)
-    {
-        form.write_liebiao(ListWriter::Replace, paths.join('\r') + '\r');
-        form.Timer1.start();
-    }
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const auto& shown : dialogs.shown)
-            texts << shown.text;
-        return texts;
-    }
-
-    QWidget parent;
-    MpvMediaPlayer player1{&parent, MpvPlayerOptions{Video::None, {"ao=null"}}};
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    LabelControl ditiao;
-    FakeWindowFrame window;
-    ScriptedMci mci;
-    ScriptedDialogs dialogs;
-    PlaybackForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
-};
 
 TEST(MpvPlaythrough, ALoopAllListPlaysThroughSkipsWhatCannotPlayAndWraps)
 {

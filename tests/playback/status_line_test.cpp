@@ -24,7 +24,7 @@ struct StatusFixture : PlaybackFixture {
     }
 
     // The main player holding a medium at a position.
-    void playing(double position, double length, int width = 0, int state = MediaPlayer::Playing)
+    void playing(double position, double length, int width = 0, MediaPlayer::PlayState state = MediaPlayer::Playing)
     {
         player1.load("m", width, width * 3 / 4, length);
         player1.setCurrentPosition(position);
@@ -54,7 +54,7 @@ TEST(StatusLine, PlayingAudioWithCounterPaddingAndTimes)
 }
 
 struct StateCase {
-    int playState;
+    MediaPlayer::PlayState playState;
     const char* text;
 };
 
