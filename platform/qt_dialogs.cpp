@@ -1,5 +1,7 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/qt_dialogs_language.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -43,6 +45,7 @@ void prepareFileDialog(QFileDialog& dialog, const Dialogs::FileRequest& request)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    showFileListInChinese(dialog);
     dialog.setWindowTitle(request.title);
     const QStringList filters = toQtNameFilters(request.filter);
     dialog.setNameFilters(filters);
@@ -137,6 +140,7 @@ QString QtDialogs::folder(const QString& title, const QString& startFolder)
     QFileDialog dialog(parent_);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    showFileListInChinese(dialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setWindowTitle(title);
     if (!startFolder.isEmpty())

@@ -9,6 +9,7 @@
 #include "playback/player_wait.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -87,11 +88,13 @@ struct DialogFixture : PlainControls<> {
     static void select(QFileDialog& dialog, const QStringList& paths)
     {
         auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
-        auto* model = qobject_cast<QFileSystemModel*>(view->model());
+        // The view shows the files through the dialog's proxy model.
+        QAbstractProxyModel* proxy = dialog.proxyModel();
+        auto* model = qobject_cast<QFileSystemModel*>(proxy->sourceModel());
         view->selectionModel()->clearSelection();
         for (const QString& path : paths)
-            view->selectionModel()->select(model->index(path), QItemSelectionModel::Select |
-                                                                   QItemSelectionModel::Rows);
+            view->selectionModel()->select(proxy->mapFromSource(model->index(path)),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     static inline const QString kFilter =
