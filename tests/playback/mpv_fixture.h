@@ -10,7 +10,13 @@
 // The window's model on the real libmpv main player, without picture or
 // sound; the dispatcher runs as in the program once a list is set.
 struct MpvFixture {
-    MpvFixture() { form.dialogs = &dialogs; }
+    // extraOptions: further mpv options of the main player.
+    explicit MpvFixture(const QStringList& extraOptions = {})
+        : player1(&parent, MpvPlayerOptions{MpvPlayerOptions::Video::None,
+                                            QStringList{"ao=null"} + extraOptions})
+    {
+        form.dialogs = &dialogs;
+    }
 
     void setList(const QStringList& paths)
     {
@@ -26,7 +32,7 @@ struct MpvFixture {
     }
 
     QWidget parent;
-    MpvMediaPlayer player1{&parent, MpvPlayerOptions{MpvPlayerOptions::Video::None, {"ao=null"}}};
+    MpvMediaPlayer player1;
     FakeMediaPlayer player2;
     PlacedControl picture1;
     ImageControl image1;
