@@ -1,22 +1,44 @@
 #include "core/window/main_window.h"
 #include "core/window/splash_window.h"
+#include "platform/alsa_mixer_volume.h"
+#include "platform/qt_dialogs_language.h"
 #include "platform/quit_signals.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QDir>
+#include <QFileInfo>
 #include <clocale>
 #include <memory>
+#include <unistd.h>
+
+namespace {
+
+// A session started without a login manager has no XDG_RUNTIME_DIR; Qt
+// then falls back to a folder of its own and warns each time it is asked.
+// Offer a private folder of our own instead, unless someone else owns it.
+void provideRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const uint uid = ::getuid();
+    const QString dir = QDir::tempPath() + QStringLiteral("/xuanyinfang-runtime-%1").arg(uid);
+    if (!QDir().mkpath(dir) || QFileInfo(dir).ownerId() != uid)
+        return;
+    if (QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    provideRuntimeDir();
+    routeAlsaMessagesToLog();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("璇音坊"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own dialogs (file lists, buttons) speak the program's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    installChineseTexts(app);
     // libmpv parses numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
 

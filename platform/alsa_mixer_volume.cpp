@@ -4,9 +4,26 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
+#include <cstdio>
 #include <memory>
 
+Q_LOGGING_CATEGORY(alsaLog, "xuanyinfang.alsa", QtWarningMsg)
+
 namespace {
+
+void logAlsaMessage(const char* file, int line, const char* function, int err, const char* format, ...)
+{
+    if (!alsaLog().isDebugEnabled())
+        return;
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    qCDebug(alsaLog, "%s:%d:(%s) %s%s%s", file, line, function, text, err ? ": " : "",
+            err ? snd_strerror(err) : "");
+}
 
 constexpr auto kChannel = SND_MIXER_SCHN_FRONT_LEFT; // also the channel of a mono element
 
@@ -73,7 +90,15 @@ std::unique_ptr<MasterElement> openMaster(const QByteArray& card, bool& unavaila
 
 } // namespace
 
-AlsaMixerVolume::AlsaMixerVolume(const QString& card) : card_(card.toUtf8()) {}
+void routeAlsaMessagesToLog()
+{
+    snd_lib_error_set_handler(&logAlsaMessage);
+}
+
+AlsaMixerVolume::AlsaMixerVolume(const QString& card) : card_(card.toUtf8())
+{
+    routeAlsaMessagesToLog();
+}
 
 bool AlsaMixerVolume::setValue(quint32 value)
 {
@@ -85,7 +110,10 @@ bool AlsaMixerVolume::setValue(quint32 value)
         return false;
     const double share = std::min<double>(value, kFullScale) / kFullScale;
     const long raw = min + std::lround(share * double(max - min));
-    return snd_mixer_selem_set_playback_volume_all(element, raw) == 0;
+    if (snd_mixer_selem_set_playback_volume_all(element, raw) == 0)
+        return true;
+    qCWarning(alsaLog, "could not set the volume of %s", card_.constData());
+    return false;
 }
 
 MixerLevel AlsaMixerVolume::level()
@@ -116,5 +144,10 @@ bool AlsaMixerVolume::setMute(bool muted)
 {
     const auto master = openMaster(card_, unavailable_);
     snd_mixer_elem_t* element = master ? master->muteSwitch() : nullptr;
-    return element && snd_mixer_selem_set_playback_switch_all(element, muted ? 0 : 1) == 0;
+    if (!element)
+        return false;
+    if (snd_mixer_selem_set_playback_switch_all(element, muted ? 0 : 1) == 0)
+        return true;
+    qCWarning(alsaLog, "could not switch the sound of %s", card_.constData());
+    return false;
 }
