@@ -121,6 +121,20 @@ TEST(MpvPlayer, EndOfMediumIsReportedAndPlayStartsAgain)
     ASSERT_TRUE(waitForState(p.player, MediaPlayer::Playing));
 }
 
+// The preview's progress knob seeks an ended medium and then plays it.
+TEST(MpvPlayer, AnEndedMediumPlaysFromThePositionSetMeanwhile)
+{
+    Player p;
+    p.player.setUrl(testMedia().tone("ended-seek.wav", 2));
+    ASSERT_TRUE(waitForState(p.player, MediaPlayer::Stopped));
+    ASSERT_TRUE(p.player.setCurrentPosition(1.5));
+    EXPECT_DOUBLE_EQ(p.player.currentPosition().value_or(-1), 1.5);
+    p.player.play();
+    ASSERT_TRUE(waitForState(p.player, MediaPlayer::Playing));
+    EXPECT_GE(p.player.currentPosition().value_or(0), 1.5);
+    ASSERT_TRUE(waitForState(p.player, MediaPlayer::Stopped));
+}
+
 TEST(MpvPlayer, ReplacingAMediumReportsOnlyTheNewOne)
 {
     Player p;
