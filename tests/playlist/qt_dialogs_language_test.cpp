@@ -11,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -61,6 +64,14 @@ QStringList englishTexts(QFileDialog* dialog)
     }
     for (const QAction* action : dialog->findChildren<QAction*>())
         check(QStringLiteral("action"), action->text());
+    // The side bar's places; those named after their folders are file names.
+    const QAbstractItemModel* places = dialog->findChild<QListView*>(QStringLiteral("sidebar"))->model();
+    for (int row = 0; row < places->rowCount(); ++row) {
+        const QModelIndex place = places->index(row, 0);
+        const QString folder = QFileInfo(place.data(Qt::UserRole + 1).toUrl().toLocalFile()).fileName();
+        if (place.data().toString() != folder)
+            check(QStringLiteral("place"), place.data().toString());
+    }
     auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
     const QAbstractItemModel* model = tree->model();
     for (int section = 0; section < model->columnCount(tree->rootIndex()); ++section) {
