@@ -12,8 +12,17 @@ void FakeMediaPlayer::load(const QString& path, int width, int height, double se
 
 void FakeMediaPlayer::report(PlayState state)
 {
+    if (state == state_)
+        return;
     state_ = state;
     emit StatusChange();
+}
+
+void FakeMediaPlayer::endMedium()
+{
+    position_ = 0;
+    report(MediaEnded);
+    report(Stopped);
 }
 
 void FakeMediaPlayer::setUrl(const QString& path)
@@ -22,7 +31,7 @@ void FakeMediaPlayer::setUrl(const QString& path)
     url_ = path;
     width_ = height_ = 0;
     duration_ = position_ = 0;
-    state_ = path.isEmpty() ? Undefined : Transitioning;
+    report(path.isEmpty() ? Undefined : Transitioning);
 }
 
 void FakeMediaPlayer::play()

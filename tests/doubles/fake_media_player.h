@@ -6,7 +6,8 @@
 #include <optional>
 
 // A media player that plays nothing: tests load a "medium" by giving its
-// picture size and length, and read back what the program set.
+// picture size and length, and read back what the program set. Its states
+// follow the diagram of MediaPlayer, as the real player's do.
 class FakeMediaPlayer : public MediaPlayer {
 public:
     // Puts a medium into the player as if it had opened: url, picture size
@@ -14,6 +15,9 @@ public:
     void load(const QString& path, int width, int height, double seconds = 60);
     // Reports a new play state with its StatusChange event.
     void report(PlayState state);
+    // Plays the medium to its end: MediaEnded, then Stopped with the
+    // medium kept at position 0.
+    void endMedium();
 
     QString url() const override { return url_; }
     void setUrl(const QString& path) override;
