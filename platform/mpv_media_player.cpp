@@ -188,6 +188,9 @@ void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& 
     }
     if (!isCurrent())
         return;
+    // Only a position told after file-loaded is this medium's own.
+    if (which == P::TimePos && medium_.loaded && observed_.timePos > 0)
+        medium_.ran = true;
     if (medium_.open) {
         if (observed_.duration > 0)
             knownDuration_ = observed_.duration;
@@ -202,7 +205,7 @@ void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& 
 // then are its length and picture size told.
 void MpvMediaPlayer::openWhenRunning()
 {
-    const bool running = observed_.timePos > 0 || (observed_.pause && medium_.restarted);
+    const bool running = medium_.ran || (observed_.pause && medium_.restarted);
     if (!medium_.loaded || !running)
         return;
     medium_.open = true;

@@ -100,6 +100,7 @@ private:
     struct Medium {
         bool loaded = false;    // file-loaded seen
         bool restarted = false; // playback-restart seen
+        bool ran = false;       // its position moved past 0 once loaded
         bool open = false;      // running or resting on its first frame
         bool ended = false;     // played to its end; kept for play
         double startAt = 0;     // where play starts an ended medium
