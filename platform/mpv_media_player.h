@@ -116,5 +116,6 @@ private:
     double knownDuration_ = 0;
     int knownWidth_ = 0;
     int knownHeight_ = 0;
+    double rate_ = 1.0; // mpv's speed as last set
     bool contextMenu_ = true;
 };

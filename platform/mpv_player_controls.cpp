@@ -76,9 +76,18 @@ std::optional<int> MpvMediaPlayer::imageSourceHeight() const
     return knownHeight_;
 }
 
+// The status tick sets the rate five times a second; mpv keeps its speed
+// from one medium to the next, so only a change goes out.
 bool MpvMediaPlayer::setRate(double rate)
 {
-    return std::isfinite(rate) && rate > 0 && core_->setDouble("speed", rate);
+    if (!std::isfinite(rate) || rate <= 0)
+        return false;
+    if (rate == rate_ && core_->hasEngine())
+        return true;
+    if (!core_->setDouble("speed", rate))
+        return false;
+    rate_ = rate;
+    return true;
 }
 
 // mpv accepts a filter it cannot build without complaint, so the value is
