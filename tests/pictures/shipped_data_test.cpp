@@ -37,7 +37,7 @@ TEST(ShippedDataTest, OneStretchedAndOneNinePartBackground)
 
 TEST(ShippedDataTest, CursorsAreRealCursorAndIconFiles)
 {
-    for (const QString& name : {"up.cur", "down.cur"}) {
+    for (const QString name : {"up.cur", "down.cur"}) {
         const auto cursor = CursorFile::read(kData + "/tubiao/" + name);
         ASSERT_TRUE(cursor) << name.toStdString();
         EXPECT_EQ(cursor->hotSpot, QPoint(16, 16));
