@@ -13,9 +13,9 @@ using StartPictureTest = PictureFolderTest;
 
 TEST_F(StartPictureTest, MenusInCharacterCodeOrder)
 {
-    for (const QString& name : {"b.jpg", "a.jpg", "C.jpg"})
+    for (const QString name : {"b.jpg", "a.jpg", "C.jpg"})
         picture(start(name));
-    for (const QString& name : {"2.jpg", "10.wzh", "背景.jpg"})
+    for (const QString name : {"2.jpg", "10.wzh", "背景.jpg"})
         picture(background(name));
     damaged(start(".hidden.jpg"));
     QDir().mkpath(start("folder.jpg"));
@@ -137,7 +137,7 @@ TEST_F(StartPictureTest, PictureFileShownByImage1EvenWhenThePlayerOpensIt)
 
 TEST_F(StartPictureTest, RandomChoice)
 {
-    for (const QString& name : {"a.jpg", "b.jpg", "c.jpg"})
+    for (const QString name : {"a.jpg", "b.jpg", "c.jpg"})
         picture(start(name));
     build();
     f.form.state.display_mode = DisplayMode::Idle;
