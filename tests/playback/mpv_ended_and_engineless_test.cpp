@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Loops, MpvEndOfMedium,
                          ::testing::Values(EndCase{"all", LoopMode::All, 1},
                                            EndCase{"one", LoopMode::RepeatOne, 0},
                                            EndCase{"none", LoopMode::None, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // An output file of a format that does not exist makes mpv_initialize fail.
 QStringList optionsThatStopMpv()
