@@ -1,4 +1,5 @@
 // Loading and unloading the panel, and its 100 ms timer.
+#include "doubles/test_names.h"
 #include "form5_fixture.h"
 
 #include <QSignalSpy>
@@ -13,7 +14,10 @@ struct SavedChecks {
     int mediaValue;
     friend void PrintTo(const SavedChecks& c, std::ostream* os)
     {
-        *os << '"' << c.picture.toStdString() << "\" \"" << c.media.toStdString() << '"';
+        const auto shown = [](const QString& v) {
+            return v.isNull() ? std::string("unset") : '"' + v.toStdString() + '"';
+        };
+        *os << shown(c.picture) << " " << shown(c.media);
     }
 };
 
@@ -36,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Values, LoadChecks,
                          ::testing::Values(SavedChecks{"1", "0", 1, 0}, SavedChecks{"0", "1", 0, 1},
                                            SavedChecks{"", "", 0, 0},
                                            SavedChecks{QString(), QString(), 0, 0},
-                                           SavedChecks{"是", " 1 ", 0, 1}));
+                                           SavedChecks{"是", " 1 ", 0, 1}),
+                         TestNames::Printed());
 
 TEST(Form5Load, PlacesTheVolumeKnobAndEmptiesThePanel)
 {
@@ -100,7 +105,8 @@ TEST_P(TimerTick, MovesTheProgressKnob)
 INSTANTIATE_TEST_SUITE_P(Positions, TimerTick,
                          ::testing::Values(TickCase{0, 10, 840}, TickCase{2.5, 10, 1335},
                                            TickCase{10, 10, 2820}, TickCase{160.5, 1980, 1000},
-                                           TickCase{161.5, 1980, 1002}, TickCase{0.3, 1980, 840}));
+                                           TickCase{161.5, 1980, 1002}, TickCase{0.3, 1980, 840}),
+                         TestNames::Printed());
 
 TEST(TimerTick, FiresEvery100MsAndKeepsTheKnobAt840WithoutAMedium)
 {

@@ -1,4 +1,5 @@
 // What the preview box shows for the dialog's selection.
+#include "doubles/test_names.h"
 #include "browse/preview_fit.h"
 #include "form5_fixture.h"
 
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PictureFit,
                                            FitCase{400, 300, {317.5, 180, 2500, 1875}},
                                            FitCase{800, 200, {135, 759.375, 2865, 716.25}},
                                            FitCase{191, 125, {135, 180, 2865, 1875}},
-                                           FitCase{60, 1000, {1511.25, 180, 112.5, 1875}}));
+                                           FitCase{60, 1000, {1511.25, 180, 112.5, 1875}}),
+                         TestNames::Printed());
 
 class VideoFit : public ::testing::TestWithParam<FitCase> {};
 
@@ -70,7 +72,8 @@ TEST_P(VideoFit, PlaysTheVideoFittedAndCentred)
 INSTANTIATE_TEST_SUITE_P(Videos, VideoFit,
                          ::testing::Values(FitCase{1920, 1080, {135, 311.71875, 2865, 1611.5625}},
                                            FitCase{320, 240, {317.5, 180, 2500, 1875}},
-                                           FitCase{16, 9, {135, 311.71875, 2865, 1611.5625}}));
+                                           FitCase{16, 9, {135, 311.71875, 2865, 1611.5625}}),
+                         TestNames::Printed());
 
 TEST(PreviewRefresh, BothBoxesOffShowTheEmptyBoxAndPlayNothing)
 {

@@ -1,4 +1,5 @@
 // Video placement and window sizing by the display refresh.
+#include "doubles/test_names.h"
 #include "core/display_mode.h"
 #include "core/display_refresh.h"
 #include "form1_fixture.h"
@@ -104,6 +105,13 @@ struct WidthCase {
     WindowFrame::State state;
     double outerWidth;
     double expected;
+    friend void PrintTo(const WidthCase& c, std::ostream* os)
+    {
+        const char* state = c.state == WindowFrame::Maximized   ? "maximized "
+                            : c.state == WindowFrame::Minimized ? "minimized "
+                                                                : "normal ";
+        *os << state << c.outerWidth;
+    }
 };
 
 class MinimumWidth : public ::testing::TestWithParam<WidthCase> {};
@@ -125,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MinimumWidth,
                                            WidthCase{WindowFrame::Normal, 8520, 8520},
                                            WidthCase{WindowFrame::Normal, 9000, 9000},
                                            WidthCase{WindowFrame::Maximized, 7000, 7000},
-                                           WidthCase{WindowFrame::Minimized, 7000, 7000}));
+                                           WidthCase{WindowFrame::Minimized, 7000, 7000}),
+                         TestNames::Printed());
 
 TEST(DisplayRefresh, PaintsSkinForEachAreaComputation)
 {

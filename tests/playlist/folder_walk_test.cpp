@@ -1,4 +1,5 @@
 // The folder walk: its order, what it finds, links, cancelling, the progress line.
+#include "doubles/test_names.h"
 #include "playlist/folder_walk.h"
 
 #include <QDir>
@@ -173,6 +174,7 @@ TEST(FolderWalk, ProgressCountsFoldersThenFiles)
 struct PadCase {
     qsizetype count;
     QString text;
+    friend void PrintTo(const PadCase& c, std::ostream* os) { *os << "count " << c.count; }
 };
 
 class Padding : public ::testing::TestWithParam<PadCase> {};
@@ -185,7 +187,8 @@ TEST_P(Padding, FourColumns)
 INSTANTIATE_TEST_SUITE_P(Counts, Padding,
                          ::testing::Values(PadCase{0, "   0"}, PadCase{7, "   7"}, PadCase{42, "  42"},
                                            PadCase{999, " 999"}, PadCase{1000, "1000"},
-                                           PadCase{12345, "12345"}));
+                                           PadCase{12345, "12345"}),
+                         TestNames::Printed());
 
 TEST(FolderWalk, ProgressLineTexts)
 {
