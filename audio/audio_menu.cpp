@@ -13,7 +13,8 @@ void AudioMenu::yinping1_Click(int Index)
     case AudioItem::Mute: muteSwitch(); break;
     case AudioItem::VolumeUp: volume = AudioValues::up(volume); break;
     case AudioItem::VolumeDown: volume = AudioValues::down(volume); break;
-    default: break;
+    case AudioItem::Volume: break; // its submenu's title: the values go out all the same
+    default: reportUnhandledItem("yinping1", Index); break;
     }
     form_.rengong_kongzhi(0);
 }

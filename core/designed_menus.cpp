@@ -13,7 +13,7 @@ MenuArray designedShortcutMenu()
     };
     for (const auto& [index, caption] : captions)
         menu[index].caption = caption;
-    menu[9].checked = true;
+    menu[ShortcutItem::Replay].checked = true;
     menu[ShortcutItem::FullScreen].enabled = false;
     return menu;
 }

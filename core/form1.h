@@ -3,6 +3,7 @@
 #include "core/designed_menus.h"
 #include "core/form1_state.h"
 #include "core/menu_array.h"
+#include "core/switchboard.h"
 #include "platform/dialogs.h"
 #include "platform/media_player.h"
 #include "platform/mci.h"
@@ -78,13 +79,12 @@ struct MousePointerState {
 };
 
 // The main window as the handlers see it: its state record, its controls
-// and menus, and the operations one feature calls in another. Each
-// operation is virtual: the application's hub routes it to the feature
-// that implements it, and a test can observe it.
-class Form1 {
+// and menus, and (from the switchboard) the operations one feature calls in
+// another.
+class Form1 : public Switchboard {
 public:
     explicit Form1(const Form1Controls& controls);
-    virtual ~Form1() = default;
+    ~Form1() = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -123,69 +123,9 @@ public:
     WindowFrame& window;
     Mci& mci;
 
-    // The display refresh.
-    virtual void shijian2() {}
-    // The skin painter; repaints only after a change of the outer size.
-    virtual void chengxutuxiang(const QString& text) { (void)text; }
-    // Picks the control that shows the start picture (still or moving).
-    virtual void chooseStartPictureControl() {}
-    // Places the viewer frame: fitted, or by the zoom rules.
-    virtual void fittedPlacement() {}
-    virtual void windowHeightRule() {}
-    virtual void zoomPlacement() {}
-
-    // Replaces ("替换写入") or extends ("增加写入") the playlist from a list text.
-    virtual void write_liebiao(const QString& xiang, const QString& aa) { (void)xiang; (void)aa; }
-    // Plays entry Index of the playlist.
-    virtual void liebiao_Click(int Index) { (void)Index; }
-    // The folder filter items of File ▸ 播放目录, File ▸ 增加目录 and the shortcut menu.
-    virtual void bofangmulu_Click(int Index) { (void)Index; }
-    virtual void zunjiamulu_Click(int Index) { (void)Index; }
-    virtual void kuaijie_mulu_Click(int Index) { (void)Index; }
-    virtual void paixu1_Click(int Index) { (void)Index; }
-    virtual void xuanxiang1_Click(int Index) { (void)Index; }
-    virtual void xunhuan1_Click(int Index) { (void)Index; }
-    virtual void beijing1_Click(int Index) { (void)Index; }
-    // Stores the options file and the current list.
-    virtual void cunchuxuanxiang() {}
-    // Reads the options file at start-up and applies it.
-    virtual void duquxuanxiang() {}
-    // File ▸ "保存播放列表(&B)": saves the list under a name.
-    virtual void baocunliebiao() {}
-
     MenuArray bangzhu1 = designedHelpMenu(); // Help menu
-    virtual void bangzhu1_Click(int Index) { (void)Index; }
     // Dropped files are taken once the start step has run.
     bool acceptsDrops = false;
-
-    // Start-up steps of other features.
-    virtual void readStartupVolume() {}
-    virtual void buildPictureMenus() {}
-    virtual void loadTrackSkins() {}
-    virtual void dedaoguangqu() {} // finds the optical drives
-    virtual void firstRunRegistration() {}
-    virtual void removeTrayIcon() {}
-    // Shows the floating toolbar (the window was minimized).
-    virtual void showFloatingToolbar() {}
-    // Ends the program at once.
-    virtual void endProgram() {}
-
-    // The title step, the once-only start step, and closing the splash.
-    virtual void shijian1() {}
-    virtual void shijian5() {}
-    virtual void unloadSplash() {}
-    // Shows a start picture (the chosen one, or one at random).
-    virtual void kaishihuamian() {}
-
-    // The status refresh and the end-of-media step.
-    virtual void shijian3() {}
-    virtual void shijian6() {}
-    // Pushes a changed volume/mute (0), speed (1), seek (2) or balance (3) out.
-    virtual void rengong_kongzhi(int shu) { (void)shu; }
-    // Control menu (transport) and shortcut menu commands.
-    virtual void kongzhi1_Click(int Index) { (void)Index; }
-    virtual void kuaijiecaidan1_Click(int Index) { (void)Index; }
-    virtual void wenjian1_Click(int Index) { (void)Index; }
 
     // Playback: the step buttons' repeat, the Control menu and its play points.
     QTimer Timer3;                              // 200 ms, off until a step button is held
@@ -193,16 +133,6 @@ public:
     MenuArray baifenbi = designedPlayPointMenu(); // Control ▸ 选择播放点(&Z)
     // The timers held while an entry opens; other windows add theirs.
     QList<QPointer<QTimer>> timersHeldWhileOpening{&Timer1, &Timer3};
-    virtual void baifenbi_Click(int Index) { (void)Index; }
-    // The open wait on a player: up to about 3 s for its length and picture.
-    virtual void yanshihuoqu(MediaPlayer& player) { (void)player; }
-    // Pops up the shortcut menu kuaijiecaidan at the pointer.
-    virtual void popupShortcutMenu() {}
-    // Shows a newly loaded picture at the zoom ratio r of the one before.
-    virtual void zoomCarryOver(double r) { (void)r; }
-    // The slider panel's toggles (1 switches variable speed) and hover reset.
-    virtual void xuan_Click(int Index) { (void)Index; }
-    virtual void hoverReset() {}
 
     // Audio: the system's volume and mute (none: volume changes reach
     // nothing), the Audio menu and its presets, and the slider panel's
@@ -213,8 +143,6 @@ public:
     MenuArray yinliang1 = designedVolumeMenu();
     std::array<PanelImage, 4> huakuai;
     std::array<PanelImage, 3> xuan;
-    virtual void yinping1_Click(int Index) { (void)Index; }
-    virtual void yinliang1_Click(int Index) { (void)Index; }
 
     // The rest of the slider panel: the track pieces, the step buttons,
     // the two captions and the value tip (a text box).
@@ -225,20 +153,9 @@ public:
     PanelLabel xianshi_wenben;
 
     // Pictures: the Image menu and its percentage submenu, the background
-    // holder the skin painter draws from, Image1's mouse pointer and input.
+    // holder the skin painter draws from, Image1's mouse pointer.
     MenuArray tuxiang1 = designedImageMenu();
     MenuArray bili1 = designedPercentMenu();
     ImageControl beijing_linshi;
     MousePointerState Image1Pointer;
-    virtual void tuxiang1_Click(int Index) { (void)Index; }
-    virtual void bili1_Click(int Index) { (void)Index; }
-    virtual void huamian_Click(int Index) { (void)Index; }
-    virtual void Image1_DblClick() {}
-    virtual void Image1_MouseDown(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
-    virtual void Image1_MouseUp(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
-    virtual void Image1_MouseMove(int /*Button*/, int /*Shift*/, double /*x*/, double /*y*/) {}
-    // Pops up the Image menu tuxiang at the pointer.
-    virtual void popupImageMenu() {}
-    // The print preview Form2: recomputes its layout and shows it modeless.
-    virtual void showPrintPreview() {}
 };

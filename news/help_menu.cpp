@@ -46,7 +46,7 @@ void HelpMenu::bangzhu1_Click(int Index)
         if (form_.dialogs)
             form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."));
         break;
-    default: break;
+    default: reportUnhandledItem("bangzhu1", Index); break;
     }
 }
 

@@ -11,7 +11,12 @@ namespace FileMenu {
 
 inline constexpr int PlayFiles = 0;
 inline constexpr int AddFiles = 2;
+inline constexpr int PlayFolder = 4; // opens bofangmulu
+inline constexpr int AddFolder = 6;  // opens zunjiamulu
+inline constexpr int PlayDisc = 8;
 inline constexpr int SaveList = 10;
+inline constexpr int OpenTray = 14;
+inline constexpr int CloseTray = 15;
 inline constexpr int Exit = 17;
 
 // The list text of the chosen files; a ".qmx" file gives its lines.

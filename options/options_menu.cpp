@@ -18,8 +18,11 @@ void OptionsMenu::xuanxiang1_Click(int Index)
         else
             PlaylistEntries::splitDirectories(form_);
         break;
-    default:
-        break;
+    // Titles of submenus; the floating toolbar and the type registration
+    // are not there yet.
+    case OptionsItem::Loop: case OptionsItem::Background: case OptionsItem::StartPicture: break;
+    case OptionsItem::Toolbar: case OptionsItem::Registration: break;
+    default: reportUnhandledItem("xuanxiang1", Index); break;
     }
 }
 

@@ -35,7 +35,7 @@ void ImageMenu::tuxiang1_Click(int Index)
     case ImageItem::Normal: form_.state.display_mode = DisplayMode::Picture; break;
     case ImageItem::CloseAll: form_.kongzhi1_Click(ControlItem::Stop); break;
     case ImageItem::PrintPreview: form_.showPrintPreview(); break;
-    default: break;
+    default: reportUnhandledItem("tuxiang1", Index); break;
     }
     form_.state.popup_origin.clear();
 }

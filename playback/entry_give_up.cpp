@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kNext = 8;   // shortcut menu "下一首(&D)"
-constexpr int kReplay = 9; // shortcut menu "重  播(&C)"
-
 void uncheckNoPictures(Form1& form)
 {
     form.xuanxiang1[OptionsItem::NoPicturesInLoopAll].checked = false;
@@ -31,7 +28,7 @@ void EntryOpener::giveUp(int Index, const QString& path)
             // Only pictures were left: accept them from now on.
             form_.state.fail_count = 0;
             uncheckNoPictures(form_);
-            form_.kuaijiecaidan1_Click(kReplay);
+            form_.kuaijiecaidan1_Click(ShortcutItem::Replay);
         }
         return;
     }
@@ -49,7 +46,7 @@ void EntryOpener::giveUp(int Index, const QString& path)
 void EntryOpener::playNextAfterGivingUp()
 {
     deferring_ = true;
-    form_.kuaijiecaidan1_Click(kNext);
+    form_.kuaijiecaidan1_Click(ShortcutItem::Next);
     deferring_ = false;
     if (chainRunning_)
         return;

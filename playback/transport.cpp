@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kReplay = 9; // shortcut menu "重  播(&C)"
-
 bool cdMode(const Form1& form)
 {
     return form.state.display_mode == DisplayMode::Cd;
@@ -34,7 +32,8 @@ void Transport::kongzhi1_Click(int Index)
     case ControlItem::Stop: stop(); break;
     case ControlItem::Forward: forward(); break;
     case ControlItem::Back: back(); break;
-    default: break;
+    case ControlItem::PlayPoints: break; // its submenu's title
+    default: reportUnhandledItem("kongzhi1", Index); break;
     }
 }
 
@@ -46,7 +45,7 @@ void Transport::play()
     } else if (cdMode(form_)) {
         CdEntry::send(form_, QStringLiteral("play cd"));
     } else {
-        form_.kuaijiecaidan1_Click(kReplay);
+        form_.kuaijiecaidan1_Click(ShortcutItem::Replay);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/fake_media_player.h"
 #include "doubles/fake_window_frame.h"
 #include "pictures/window/picture_view.h"

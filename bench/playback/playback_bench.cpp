@@ -13,7 +13,7 @@
 //   mpv open  a running `mpv --idle` told to load the file -> its file-loaded event
 //   mpv start `mpv <file>` started -> its playing message (process start included)
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/fake_media_player.h"
 #include "doubles/fake_window_frame.h"
 #include "platform/mpv_media_player.h"

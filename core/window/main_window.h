@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "platform/qt_dialogs.h"
 #include "platform/widget_controls.h"
 #include "platform/widget_window_frame.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/fake_media_player.h"
 #include "doubles/plain_controls.h"
 #include "doubles/fake_system_volume.h"
@@ -20,17 +20,16 @@ inline void PrintTo(const QString& text, std::ostream* os)
 // recorded, with whether the dispatcher was on when each ran.
 class AudioForm : public MainForm {
 public:
-    using MainForm::MainForm;
-
-    void shijian2() override
+    explicit AudioForm(const Form1Controls& controls) : MainForm(controls)
     {
-        refreshes << (Timer1.isActive() ? "shijian2" : "shijian2 (Timer1 off)");
-        MainForm::shijian2();
-    }
-    void shijian3() override
-    {
-        refreshes << (Timer1.isActive() ? "shijian3" : "shijian3 (Timer1 off)");
-        MainForm::shijian3();
+        shijian2 = [this, run = shijian2.implementation()] {
+            refreshes << (Timer1.isActive() ? "shijian2" : "shijian2 (Timer1 off)");
+            run();
+        };
+        shijian3 = [this, run = shijian3.implementation()] {
+            refreshes << (Timer1.isActive() ? "shijian3" : "shijian3 (Timer1 off)");
+            run();
+        };
     }
 
     QStringList refreshes;

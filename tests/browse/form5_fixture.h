@@ -11,22 +11,22 @@
 // medium at once when the catalogue knows it.
 class PreviewHost : public RecordingForm {
 public:
-    using RecordingForm::RecordingForm;
+    explicit PreviewHost(const Form1Controls& controls) : RecordingForm(controls)
+    {
+        yanshihuoqu = [this](MediaPlayer& player) {
+            calls << "yanshihuoqu";
+            auto& fake = static_cast<FakeMediaPlayer&>(player);
+            const auto medium = media.constFind(fake.url());
+            if (medium != media.constEnd())
+                fake.load(fake.url(), medium->width, medium->height, medium->seconds);
+        };
+    }
 
     struct Medium {
         int width = 0;
         int height = 0;
         double seconds = 60;
     };
-
-    void yanshihuoqu(MediaPlayer& player) override
-    {
-        calls << "yanshihuoqu";
-        auto& fake = static_cast<FakeMediaPlayer&>(player);
-        const auto medium = media.constFind(fake.url());
-        if (medium != media.constEnd())
-            fake.load(fake.url(), medium->width, medium->height, medium->seconds);
-    }
 
     QMap<QString, Medium> media;
 };

@@ -26,8 +26,10 @@ namespace {
 // The main window with its real open wait.
 class WaitingForm : public RecordingForm {
 public:
-    using RecordingForm::RecordingForm;
-    void yanshihuoqu(MediaPlayer& player) override { PlayerWait::openWait(*this, player); }
+    explicit WaitingForm(const Form1Controls& controls) : RecordingForm(controls)
+    {
+        yanshihuoqu = [this](MediaPlayer& player) { PlayerWait::openWait(*this, player); };
+    }
 };
 
 struct DialogFixture : PlainControls<> {

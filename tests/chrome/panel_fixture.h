@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/plain_controls.h"
 
 #include <QColor>

@@ -12,20 +12,26 @@
 // into features that are not under test.
 class RecordingForm : public Form1 {
 public:
-    using Form1::Form1;
+    explicit RecordingForm(const Form1Controls& controls) : Form1(controls)
+    {
+        chengxutuxiang = [this](const QString& text) { calls << "chengxutuxiang:" + text; };
+        record(chooseStartPictureControl);
+        record(fittedPlacement);
+        record(windowHeightRule);
+        record(zoomPlacement);
+        record(shijian1);
+        record(shijian2);
+        record(shijian3);
+        record(shijian5);
+        record(shijian6);
+        rengong_kongzhi = [this](int shu) { calls << "rengong_kongzhi:" + QString::number(shu); };
+        record(unloadSplash);
+    }
 
-    void chengxutuxiang(const QString& text) override { calls << "chengxutuxiang:" + text; }
-    void chooseStartPictureControl() override { calls << "chooseStartPictureControl"; }
-    void fittedPlacement() override { calls << "fittedPlacement"; }
-    void windowHeightRule() override { calls << "windowHeightRule"; }
-    void zoomPlacement() override { calls << "zoomPlacement"; }
-    void shijian1() override { calls << "shijian1"; }
-    void shijian2() override { calls << "shijian2"; }
-    void shijian3() override { calls << "shijian3"; }
-    void shijian5() override { calls << "shijian5"; }
-    void shijian6() override { calls << "shijian6"; }
-    void rengong_kongzhi(int shu) override { calls << "rengong_kongzhi:" + QString::number(shu); }
-    void unloadSplash() override { calls << "unloadSplash"; }
+    void record(Operation<void()>& operation)
+    {
+        operation = [this, name = QString::fromLatin1(operation.name())] { calls << name; };
+    }
 
     QStringList calls;
 };

@@ -1,3 +1,6 @@
+#include "core/operation.h"
+#include "doubles/missing_operations.h"
+
 #include <QApplication>
 #include <clocale>
 #include <gtest/gtest.h>
@@ -13,5 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
+    // A window operation that no feature (and no fixture) provides fails the test.
+    setMissingOperationHandler(&failOnMissingOperation);
     return RUN_ALL_TESTS();
 }

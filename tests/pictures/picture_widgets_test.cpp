@@ -24,11 +24,13 @@ protected:
 // Records what the picture's handlers are given.
 class InputForm : public PictureForm {
 public:
-    using PictureForm::PictureForm;
-    void Image1_MouseDown(int b, int s, double x, double y) override { record("down", b, s, x, y); }
-    void Image1_MouseUp(int b, int s, double x, double y) override { record("up", b, s, x, y); }
-    void Image1_MouseMove(int b, int s, double x, double y) override { record("move", b, s, x, y); }
-    void Image1_DblClick() override { events << "dblclick"; }
+    explicit InputForm(const Form1Controls& controls) : PictureForm(controls)
+    {
+        Image1_MouseDown = [this](int b, int s, double x, double y) { record("down", b, s, x, y); };
+        Image1_MouseUp = [this](int b, int s, double x, double y) { record("up", b, s, x, y); };
+        Image1_MouseMove = [this](int b, int s, double x, double y) { record("move", b, s, x, y); };
+        Image1_DblClick = [this] { events << "dblclick"; };
+    }
     void record(const QString& what, int b, int s, double x, double y)
     {
         events << QString("%1 %2 %3 %4 %5").arg(what).arg(b).arg(s).arg(x).arg(y);

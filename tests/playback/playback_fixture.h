@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/fake_window_frame.h"
 #include "doubles/opening_media_player.h"
 #include "doubles/plain_controls.h"
@@ -21,18 +21,18 @@ inline void PrintTo(const QString& text, std::ostream* os)
 // test recorded instead of run.
 class PlaybackForm : public MainForm {
 public:
-    using MainForm::MainForm;
-
-    void kaishihuamian() override { calls << "kaishihuamian"; }
-    void xuan_Click(int Index) override { calls << QString("xuan_Click:%1").arg(Index); }
-    void popupShortcutMenu() override { calls << "popupShortcutMenu"; }
-    void zoomCarryOver(double r) override { calls << QString("zoomCarryOver:%1").arg(r); }
-    void hoverReset() override { calls << "hoverReset"; }
-    void rengong_kongzhi(int shu) override
+    explicit PlaybackForm(const Form1Controls& controls) : MainForm(controls)
     {
-        calls << QString("rengong_kongzhi:%1").arg(shu);
-        if (shu == 2)
-            seekTargets << state.position_ms;
+        kaishihuamian = [this] { calls << "kaishihuamian"; };
+        xuan_Click = [this](int Index) { calls << QString("xuan_Click:%1").arg(Index); };
+        popupShortcutMenu = [this] { calls << "popupShortcutMenu"; };
+        zoomCarryOver = [this](double r) { calls << QString("zoomCarryOver:%1").arg(r); };
+        hoverReset = [this] { calls << "hoverReset"; };
+        rengong_kongzhi = [this](int shu) {
+            calls << QString("rengong_kongzhi:%1").arg(shu);
+            if (shu == 2)
+                seekTargets << state.position_ms;
+        };
     }
 
     QStringList calls;

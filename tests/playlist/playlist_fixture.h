@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "wiring/main_form.h"
 #include "doubles/fake_media_player.h"
 #include "doubles/plain_controls.h"
 #include "doubles/fake_window_frame.h"
@@ -21,18 +21,18 @@
 // background choices.
 class PlaylistForm : public MainForm {
 public:
-    using MainForm::MainForm;
-
-    void liebiao_Click(int Index) override
+    explicit PlaylistForm(const Form1Controls& controls) : MainForm(controls)
     {
-        clicks << Index;
-        timerActiveAtClick = Timer1.isActive();
-        busyAtClick = QGuiApplication::overrideCursor() != nullptr;
-        if (liebiao.contains(Index))
-            PlaylistEntries::checkOnly(*this, Index);
-        state.tuofang.clear();
+        liebiao_Click = [this](int Index) {
+            clicks << Index;
+            timerActiveAtClick = Timer1.isActive();
+            busyAtClick = QGuiApplication::overrideCursor() != nullptr;
+            if (liebiao.contains(Index))
+                PlaylistEntries::checkOnly(*this, Index);
+            state.tuofang.clear();
+        };
+        beijing1_Click = [this](int Index) { backgroundClicks << Index; };
     }
-    void beijing1_Click(int Index) override { backgroundClicks << Index; }
 
     QList<int> clicks;
     QList<int> backgroundClicks;

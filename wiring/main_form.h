@@ -1,0 +1,101 @@
+#pragma once
+
+#include "audio/audio_menu.h"
+#include "audio/manual_control.h"
+#include "audio/toggles.h"
+#include "chrome/label_menu_bar.h"
+#include "chrome/skin_painter.h"
+#include "chrome/slider_panel.h"
+#include "core/dispatcher.h"
+#include "core/display_refresh.h"
+#include "core/form1.h"
+#include "core/start_up.h"
+#include "news/help_menu.h"
+#include "options/options_file.h"
+#include "options/options_menu.h"
+#include "pictures/backgrounds.h"
+#include "pictures/image_menu.h"
+#include "pictures/picture_mouse.h"
+#include "pictures/picture_placement.h"
+#include "pictures/picture_zoom.h"
+#include "pictures/start_pictures.h"
+#include "playback/end_of_media.h"
+#include "playback/entry_navigation.h"
+#include "playback/entry_opener.h"
+#include "playback/player_events.h"
+#include "playback/status_line.h"
+#include "playback/step_repeat.h"
+#include "playback/transport.h"
+#include "playlist/list_saver.h"
+#include "playlist/list_writer.h"
+#include "playlist/playlist_sorter.h"
+
+#include <functional>
+
+// The main window's model with every feature plugged in: it owns the
+// features' handlers and wires each feature's operations into the
+// switchboard, one function a feature.
+class MainForm : public Form1 {
+public:
+    explicit MainForm(const Form1Controls& controls);
+
+    // What the program was started with; read by the start sequence.
+    void setCommandLine(const QStringList& arguments, const QString& workingDir);
+
+    // Set by the window: closing the splash, ending the program, and
+    // popping up the shortcut and Image menus at the pointer.
+    std::function<void()> closeSplash;
+    std::function<void()> quit;
+    std::function<void()> showShortcutMenu;
+    std::function<void()> showImageMenu;
+
+private:
+    void wireStartUp();
+    void wirePlaylist();
+    void wirePlayback();
+    void wireAudio();
+    void wirePictures();
+    void wireChrome();
+    void wireOptions();
+    void wireHelp();
+    void wireFeaturesStillToCome();
+    void shortcutMenuClick(int Index);
+    void fileMenuClick(int Index);
+
+    DisplayRefresh displayRefresh_{*this};
+    StartUp startUp_{*this};
+    Dispatcher dispatcher_{*this};
+
+    ListWriter listWriter_{*this};
+    PlaylistSorter sorter_{*this};
+    ListSaver listSaver_{*this};
+
+    EntryOpener entryOpener_{*this};
+    StatusLine statusLine_{*this};
+    EndOfMedia endOfMedia_{*this};
+    PlayerEvents playerEvents_{*this};
+    StepRepeat stepRepeat_{*this};
+    Transport transport_{*this};
+    EntryNavigation navigation_{*this};
+
+    ManualControl manualControl_{*this};
+    AudioMenu audioMenu_{*this};
+    Toggles toggles_{*this};
+
+    PicturePlacement picturePlacement_{*this};
+    PictureZoom pictureZoom_{*this};
+    ImageMenu imageMenu_{*this};
+    PictureMouse pictureMouse_{*this};
+    StartPictures startPictures_{*this};
+    Backgrounds backgrounds_{*this};
+
+    OptionsMenu optionsMenu_{*this};
+    OptionsFile optionsFile_{*this};
+
+public:
+    // The window's views draw these.
+    SkinPainter skinPainter{*this};
+    SliderPanel sliderPanel{*this};
+    HelpMenu helpMenu{*this};
+    LabelMenuBar menuBar;
+};
