@@ -162,9 +162,11 @@ TEST_P(MpvUnplayable, ReportsAMediaErrorAndRecovers)
     Player p;
     QSignalSpy errors(&p.player, &MediaPlayer::MediaError);
     p.player.setUrl(GetParam().file());
-    ASSERT_TRUE(errors.wait(10000));
-    EXPECT_EQ(p.player.playState(), MediaPlayer::Ready);
+    ASSERT_TRUE(waitForState(p.player, MediaPlayer::Ready, 10000));
+    EXPECT_EQ(errors.count(), 1);
+    EXPECT_EQ(p.player.duration(), 0.0);
     EXPECT_EQ(p.player.imageSourceWidth(), 0);
+    EXPECT_EQ(p.player.imageSourceHeight(), 0);
 
     p.player.setUrl(testMedia().video("good.mp4", 3));
     ASSERT_TRUE(waitForState(p.player, MediaPlayer::Playing));
@@ -176,7 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ErrorCase{"text",
                   [] { return testMedia().file("notes.mp4", "plain text, not a video\n"); }},
-        ErrorCase{"missing", [] { return testMedia().path("nowhere/missing.mp4"); }}),
+        ErrorCase{"missing", [] { return testMedia().path("nowhere/missing.mp4"); }},
+        // mpv opens these, tells a length (and a picture size), then fails.
+        ErrorCase{"cut_streamable_video",
+                  [] {
+                      return testMedia().cutOff("cut.mp4",
+                                                testMedia().streamableVideo("whole.mp4", 2), 0.125);
+                  }},
+        ErrorCase{"words_as_jpg", [] { return testMedia().file("words.jpg", "some words\n"); }}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(MpvPlayer, SeekingMovesThePosition)
