@@ -94,8 +94,9 @@ TEST(PanelClicks, ADoubleClickOnTheSpeedKnobResetsTheSpeed)
     for (QEvent::Type type : kDoubleClick) {
         f.panel.knobMouse(1, type, Qt::LeftButton, type == Release ? Qt::NoButton : Qt::LeftButton,
                           {180, 90});
-        if (type == Double)
+        if (type == Double) {
             EXPECT_EQ(f.form.state.knob_drag[1], QString());
+        }
     }
     EXPECT_NEAR(f.form.state.sudu_shu, 100, 1e-9);
 }
