@@ -54,7 +54,7 @@ TEST_F(BackgroundTest, NineFrameNamesAreExact)
 // start-up; the background is loaded, the start picture only checked.
 TEST_F(BackgroundTest, RestoredFromTheOptionsFile)
 {
-    for (const QString& name : {"a.jpg", "b.jpg", "c.jpg"})
+    for (const QString name : {"a.jpg", "b.jpg", "c.jpg"})
         picture(start(name));
     picture(background("a.jpg"));
     picture(background("b.wzh"));
