@@ -1,6 +1,7 @@
 #include "browse/form5.h"
 
 #include "browse/form5_design.h"
+#include "core/flags.h"
 #include "core/form1.h"
 
 #include <cmath>
@@ -117,7 +118,7 @@ void Form5::Timer1_Timer()
 
 void Form5::WindowsMediaPlayer1_Click(int Button)
 {
-    if (Button != 1)
+    if (Button != MouseButton::Left)
         return;
     const MediaPlayer::PlayState state = WindowsMediaPlayer1.playState();
     if (state == MediaPlayer::Playing)

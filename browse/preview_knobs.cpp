@@ -2,6 +2,7 @@
 #include "browse/form5.h"
 
 #include "browse/form5_design.h"
+#include "core/flags.h"
 #include "core/form1.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 
 namespace {
 
-const QString kDragging = QStringLiteral("开始");
-constexpr int kLeftButton = 1;
 // Moves of the pointer by at most this many twips leave the knob.
 constexpr double kJitter = 20;
 
@@ -18,13 +17,13 @@ constexpr double kJitter = 20;
 
 void Form5::huakuai_MouseDown(int Index, int Button, int, double X, double)
 {
-    if (Button != kLeftButton || Index < 0 || Index > 1)
+    if (Button != MouseButton::Left || Index < 0 || Index > 1)
         return;
     // A press forgets the other knob's drag.
     knob_grab = {};
     knob_drag = {};
     knob_grab[Index] = X;
-    knob_drag[Index] = kDragging;
+    knob_drag[Index] = Flag::Dragging;
     if (Index == 1)
         Timer1.stop();
 }
@@ -35,7 +34,7 @@ void Form5::huakuai_MouseMove(int Index, int Button, int, double X, double)
         return;
     showKnobSkin(Index, true);
     showKnobSkin(1 - Index, false);
-    if (knob_drag[Index] != kDragging || Button != kLeftButton)
+    if (knob_drag[Index] != Flag::Dragging || Button != MouseButton::Left)
         return;
     moveKnob(Index, X);
     applyKnob(Index);
@@ -44,7 +43,7 @@ void Form5::huakuai_MouseMove(int Index, int Button, int, double X, double)
 
 void Form5::huakuai_MouseUp(int Index, int Button, int, double, double)
 {
-    if (Button != kLeftButton || Index < 0 || Index > 1)
+    if (Button != MouseButton::Left || Index < 0 || Index > 1)
         return;
     knob_drag[Index].clear();
     Timer1.start();

@@ -11,7 +11,6 @@
 
 namespace {
 
-const QString kDragging = QStringLiteral("开始");
 constexpr double kDeadBand = 20;
 
 bool isKnob(int i)
@@ -49,7 +48,7 @@ void KnobDrag::huakuai_MouseDown(int i, Qt::MouseButton button, double x, double
     s.knob_grab = {};
     s.knob_drag = {};
     s.knob_grab[i] = i == KnobValues::kBalance ? x : y;
-    s.knob_drag[i] = kDragging;
+    s.knob_drag[i] = Flag::Dragging;
     // Playback must not move the knob or position_ms under the pointer.
     if (i == KnobValues::kProgress)
         form_.Timer1.stop();
@@ -59,7 +58,7 @@ void KnobDrag::huakuai_MouseMove(int i, Qt::MouseButtons buttons, double x, doub
 {
     if (!isKnob(i))
         return;
-    if (buttons == Qt::LeftButton && form_.state.knob_drag[i] == kDragging)
+    if (buttons == Qt::LeftButton && form_.state.knob_drag[i] == Flag::Dragging)
         drag(i, x, y);
     ValueTip::show(form_, i);
 }

@@ -14,3 +14,6 @@ struct ContentArea {
 };
 
 ContentArea contentArea(double scaleWidth, double scaleHeight, double topOffset);
+
+// A player that shows nothing is parked this far down, out of sight.
+inline constexpr double kParkedTop = 20000;

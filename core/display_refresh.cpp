@@ -1,6 +1,7 @@
 #include "core/display_refresh.h"
 
 #include "audio/balance_rule.h"
+#include "core/content_area.h"
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/flags.h"
@@ -16,7 +17,6 @@ const QString kVideoSaveAs = QStringLiteral("视频文件另存为(&L)...");
 const QString kFullScreen = QStringLiteral("全屏幕(&Q)");
 const QString kRestoreWindow = QStringLiteral("恢复视窗(&Q)");
 constexpr double kMinimumWidth = 8520;
-constexpr double kParkedTop = 20000;
 
 void emptyAndPark(MediaPlayer& player)
 {

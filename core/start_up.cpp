@@ -13,13 +13,6 @@
 #include "platform/os_version.h"
 #include "playlist/playlist_entries.h"
 
-namespace {
-
-const QString kReplace = QStringLiteral("替换写入");
-const QString kAppend = QStringLiteral("增加写入");
-
-} // namespace
-
 void StartUp::setCommandLine(const QStringList& arguments, const QString& workingDir)
 {
     arguments_ = arguments;
@@ -67,7 +60,7 @@ void StartUp::chengxukaishi()
     } else {
         listText = argumentsToListText(arguments_, workingDir_, ListFile::text);
     }
-    form_.write_liebiao(kReplace, listText);
+    form_.write_liebiao(ListWrite::Replace, listText);
     if (!arguments_.isEmpty())
         form_.liebiao_Click(0);
     else
@@ -122,7 +115,7 @@ void StartUp::dropFiles(const QStringList& paths)
     if (listText.isEmpty())
         return;
     form_.state.tuofang = Flag::Dropping;
-    form_.write_liebiao(kAppend, listText);
+    form_.write_liebiao(ListWrite::Append, listText);
 }
 
 void StartUp::formUnload()

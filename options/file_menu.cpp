@@ -1,5 +1,6 @@
 #include "options/file_menu.h"
 
+#include "core/flags.h"
 #include "core/form1.h"
 #include "playlist/list_file.h"
 #include "playlist/media_types.h"
@@ -43,10 +44,10 @@ void playOrAddFiles(Form1& form, int Index)
     if (text.isEmpty())
         return;
     if (Index == PlayFiles) {
-        form.write_liebiao(QStringLiteral("替换写入"), text);
+        form.write_liebiao(ListWrite::Replace, text);
         form.liebiao_Click(0);
     } else {
-        form.write_liebiao(QStringLiteral("增加写入"), text);
+        form.write_liebiao(ListWrite::Append, text);
     }
 }
 

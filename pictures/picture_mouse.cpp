@@ -1,19 +1,16 @@
 #include "pictures/picture_mouse.h"
 
-#include "core/designed_menus.h"
 #include "core/content_area.h"
+#include "core/designed_menus.h"
 #include "core/display_mode.h"
+#include "core/flags.h"
 #include "core/form1.h"
 #include "pictures/picture_cursor.h"
 
 namespace {
 
-const QString kDragging = QStringLiteral("开始");
 const QString kFromPopup = QStringLiteral("快捷");
 const QString kPlaying = QStringLiteral("正在播放");
-constexpr int kLeft = 1;
-constexpr int kRight = 2;
-constexpr int kMiddle = 4;
 
 // One axis of the drag step. The frame moves by the pointer's offset from
 // the pressed point (measured in the moving picture, so the pressed point
@@ -55,11 +52,11 @@ void PictureMouse::Image1_DblClick()
 void PictureMouse::Image1_MouseDown(int Button, int Shift, double x, double y)
 {
     (void)Shift;
-    if (Button != kLeft || !zoomed())
+    if (Button != MouseButton::Left || !zoomed())
         return;
     PictureCursor::show(form_, PictureCursor::kDown);
     Form1State& s = form_.state;
-    s.drag_state = kDragging;
+    s.drag_state = Flag::Dragging;
     s.press_y = y;
     s.press_x = x;
 }
@@ -69,19 +66,19 @@ void PictureMouse::Image1_MouseUp(int Button, int Shift, double x, double y)
     (void)Shift;
     (void)y;
     if (!zoomed()) {
-        if (Button == kRight && x <= form_.Image1.width() / 2)
+        if (Button == MouseButton::Right && x <= form_.Image1.width() / 2)
             form_.popupImageMenu();
-        else if (Button == kRight)
+        else if (Button == MouseButton::Right)
             form_.popupShortcutMenu();
         return;
     }
-    if (Button == kLeft)
+    if (Button == MouseButton::Left)
         PictureCursor::show(form_, PictureCursor::kUp);
     form_.state.drag_state.clear();
-    if (Button == kRight) {
+    if (Button == MouseButton::Right) {
         form_.state.popup_origin = kFromPopup;
         form_.popupImageMenu();
-    } else if (Button == kMiddle) {
+    } else if (Button == MouseButton::Middle) {
         form_.popupShortcutMenu();
     }
 }
@@ -101,9 +98,9 @@ void PictureMouse::Image1_MouseMove(int Button, int Shift, double x, double y)
     }
     form_.tuxiang1[ImageItem::Normal].enabled = true;
     form_.Image1Pointer.MousePointer = MousePointerState::Custom;
-    if (form_.state.drag_state != kDragging)
+    if (form_.state.drag_state != Flag::Dragging)
         PictureCursor::showUnlessCurrent(form_, PictureCursor::kUp);
-    if (form_.state.drag_state == kDragging)
+    if (form_.state.drag_state == Flag::Dragging)
         dragStep(x, y);
 }
 

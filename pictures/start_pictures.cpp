@@ -1,5 +1,6 @@
 #include "pictures/start_pictures.h"
 
+#include "core/content_area.h"
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/form1.h"
@@ -10,8 +11,6 @@
 #include <QTime>
 
 namespace {
-
-constexpr double kParked = 20000;
 
 double timeSeededRandom()
 {
@@ -71,9 +70,9 @@ void StartPictures::chooseStartPictureControl()
     MediaPlayer& player = form_.WindowsMediaPlayer2;
     if (player.imageSourceHeight().value_or(0) > 0) {
         player.setLeft(0);
-        player.setTop(form_.Image2.picture().isNull() ? 0 : kParked);
+        player.setTop(form_.Image2.picture().isNull() ? 0 : kParkedTop);
     } else {
-        player.setLeft(kParked);
+        player.setLeft(kParkedTop);
     }
     if (form_.Image1.picture().cacheKey() != form_.Image2.picture().cacheKey())
         form_.Image1.setPicture(form_.Image2.picture());

@@ -5,13 +5,6 @@
 #include "core/form1.h"
 #include "playback/player_wait.h"
 
-namespace {
-
-constexpr int kLeft = 1;
-constexpr int kRight = 2;
-constexpr int kMiddle = 4;
-
-} // namespace
 
 void PlayerEvents::connectPlayers()
 {
@@ -45,7 +38,7 @@ void PlayerEvents::mediaError()
 void PlayerEvents::click(int button)
 {
     MediaPlayer& player = form_.WindowsMediaPlayer1;
-    if (button == kLeft) {
+    if (button == MouseButton::Left) {
         const MediaPlayer::PlayState state = player.playState();
         if (state == MediaPlayer::Playing)
             player.pause();
@@ -58,10 +51,10 @@ void PlayerEvents::click(int button)
 void PlayerEvents::mouseUp(int button)
 {
     MediaPlayer& player = form_.WindowsMediaPlayer1;
-    if (button == kRight) {
+    if (button == MouseButton::Right) {
         form_.popupShortcutMenu();
         player.setEnableContextMenu(false);
-    } else if (button == kMiddle && form_.state.display_mode == DisplayMode::Video) {
+    } else if (button == MouseButton::Middle && form_.state.display_mode == DisplayMode::Video) {
         if (player.playState() == MediaPlayer::Playing) {
             player.pause();
         } else {
@@ -73,7 +66,7 @@ void PlayerEvents::mouseUp(int button)
 
 void PlayerEvents::secondMouseUp(int button)
 {
-    if (button != kRight)
+    if (button != MouseButton::Right)
         return;
     form_.popupShortcutMenu();
     form_.WindowsMediaPlayer1.setEnableContextMenu(false);

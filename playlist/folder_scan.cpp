@@ -1,6 +1,7 @@
 #include "playlist/folder_scan.h"
 
 #include "core/event_delivery.h"
+#include "core/flags.h"
 #include "core/form1.h"
 #include "playlist/busy_cursor.h"
 #include "playlist/folder_walk.h"
@@ -39,7 +40,7 @@ void playOrAdd(Form1& form, int Index, const QString& xiang, const QString& how)
     const QString text = fenxiangxuanzewenjian(form, Index, xiang);
     if (!text.isEmpty()) {
         form.write_liebiao(how, text);
-        if (how == QStringLiteral("替换写入"))
+        if (how == ListWrite::Replace)
             form.liebiao_Click(0);
     } else if (form.state.chosen_folder != kCancelled && form.dialogs) {
         form.dialogs->messageBox(QLatin1Char('"') + form.state.chosen_folder + QLatin1Char('"')
@@ -51,12 +52,12 @@ void playOrAdd(Form1& form, int Index, const QString& xiang, const QString& how)
 
 void bofangmulu_Click(Form1& form, int Index)
 {
-    playOrAdd(form, Index, QStringLiteral("播放目录"), QStringLiteral("替换写入"));
+    playOrAdd(form, Index, QStringLiteral("播放目录"), ListWrite::Replace);
 }
 
 void zunjiamulu_Click(Form1& form, int Index)
 {
-    playOrAdd(form, Index, QStringLiteral("增加目录"), QStringLiteral("增加写入"));
+    playOrAdd(form, Index, QStringLiteral("增加目录"), ListWrite::Append);
 }
 
 void kuaijie_mulu_Click(Form1& form, int Index)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/flags.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -30,6 +32,6 @@ QString liunanmulu(Form1& form, const QString& biaoti);
 // held; nothing when Esc set scan_cancel.
 std::optional<QStringList> muluwenjianmingcheng(Form1& form, const QString& mingcheng);
 
-inline const QString kCancelled = QStringLiteral("取消");
+inline const QString& kCancelled = Flag::Cancelled;
 
 } // namespace FolderScan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/flags.h"
+
 #include <QString>
 
 class Form1;
@@ -8,8 +10,8 @@ class Form1;
 // list text, replacing ("替换写入") or extending ("增加写入") the list.
 class ListWriter {
 public:
-    static inline const QString Replace = QStringLiteral("替换写入");
-    static inline const QString Append = QStringLiteral("增加写入");
+    static inline const QString& Replace = ListWrite::Replace;
+    static inline const QString& Append = ListWrite::Append;
     static inline const QString Status = QStringLiteral("正在写入列表菜单数据库，请稍候...");
 
     explicit ListWriter(Form1& form) : form_(form) {}

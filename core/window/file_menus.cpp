@@ -3,6 +3,7 @@
 #include "core/window/main_window.h"
 
 #include "core/designed_menus.h"
+#include "core/flags.h"
 #include "core/window/menu_view.h"
 
 #include <QCursor>
@@ -34,7 +35,7 @@ void MainWindow::createFileMenus()
 
     // Esc cancels a folder scan; the scan lets the window take keys between entries.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            [this] { form_->state.scan_cancel = QStringLiteral("取消"); });
+            [this] { form_->state.scan_cancel = Flag::Cancelled; });
 }
 
 void MainWindow::createHelpMenu()

@@ -1,5 +1,6 @@
 #include "core/window/main_window.h"
 
+#include "core/content_area.h"
 #include "core/display_mode.h"
 #include "core/flags.h"
 #include "core/version.h"
@@ -70,7 +71,7 @@ MainWindow::~MainWindow()
 void MainWindow::createControls()
 {
     player1_ = std::make_unique<MpvMediaPlayer>(this);
-    player1_->setTop(20000);
+    player1_->setTop(kParkedTop);
     player1_->setVisible(false);
 
     auto* frame = new QWidget(this);
