@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     std::unique_ptr<SplashWindow> splash;
     splash = std::make_unique<SplashWindow>(QApplication::applicationDirPath(), [&] {
         window = std::make_unique<MainWindow>();
-        window->form().closeSplash = [&] { splash.reset(); };
+        window->form().closeSplash.connect(splash.get(), [&] { splash.reset(); });
         window->load(arguments, splash->pos());
     });
     splash->show();

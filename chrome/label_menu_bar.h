@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hook.h"
 #include "platform/twips.h"
 
 #include <QColor>
@@ -32,10 +33,10 @@ public:
 
     // Set by the window: pop up label `index`'s menu at a point in twips,
     // and the sort menu at the pointer. Both return when the menu closes.
-    std::function<void(int index, QPointF at)> popupMenu;
-    std::function<void()> popupSortMenu;
+    Hook<void(int index, QPointF at)> popupMenu;
+    Hook<void()> popupSortMenu;
     // Told whenever the highlight changes.
-    std::function<void()> highlightChanged;
+    Hook<void()> highlightChanged;
 
     void Lab_caidan_MouseMove(int index);
     void Lab_caidan_MouseUp(int index, Qt::MouseButton button);

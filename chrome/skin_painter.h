@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hook.h"
 #include <QImage>
 #include <QString>
 
@@ -34,7 +35,7 @@ public:
     const QImage& surface() const { return surface_; }
     double devicePixelRatio = 1;
     // Told after every repaint of the surface (the window updates itself).
-    std::function<void()> surfaceChanged;
+    Hook<void()> surfaceChanged;
 
 private:
     void paintSurface();

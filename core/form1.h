@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/designed_menus.h"
+#include "core/hook.h"
 #include "core/form1_state.h"
 #include "core/menu_array.h"
 #include "core/switchboard.h"
@@ -25,34 +26,26 @@ class SystemVolume;
 // change of place, picture or caption.
 class PanelImage : public ImageControl {
 public:
-    std::function<void()> changed;
+    Hook<void()> changed;
 
 protected:
     void placeChanged() override { tell(); }
     void pictureChanged() override { tell(); }
 
 private:
-    void tell()
-    {
-        if (changed)
-            changed();
-    }
+    void tell() { changed(); }
 };
 
 class PanelLabel : public LabelControl {
 public:
-    std::function<void()> changed;
+    Hook<void()> changed;
 
 protected:
     void placeChanged() override { tell(); }
     void captionChanged() override { tell(); }
 
 private:
-    void tell()
-    {
-        if (changed)
-            changed();
-    }
+    void tell() { changed(); }
 };
 
 // The controls of the main window that the handlers drive. The real

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/hook.h"
 #include <QString>
 #include <QUrl>
 
@@ -25,7 +26,7 @@ public:
     // record instead.
     std::function<bool(const QUrl&)> openUrl;
     // Shows the news popup; set once the news window exists.
-    std::function<void()> showNews;
+    Hook<void()> showNews;
 
 private:
     void toggleNewsSwitch();

@@ -30,7 +30,6 @@
 #include "playlist/list_writer.h"
 #include "playlist/playlist_sorter.h"
 
-#include <functional>
 
 // The main window's model with every feature plugged in: it owns the
 // features' handlers and wires each feature's operations into the
@@ -44,10 +43,10 @@ public:
 
     // Set by the window: closing the splash, ending the program, and
     // popping up the shortcut and Image menus at the pointer.
-    std::function<void()> closeSplash;
-    std::function<void()> quit;
-    std::function<void()> showShortcutMenu;
-    std::function<void()> showImageMenu;
+    Hook<void()> closeSplash;
+    Hook<void()> quit;
+    Hook<void()> showShortcutMenu;
+    Hook<void()> showImageMenu;
 
 private:
     void wireStartUp();

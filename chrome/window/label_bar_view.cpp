@@ -23,7 +23,7 @@ LabelBarView::LabelBarView(LabelMenuBar& bar, QWidget* window)
         label->installEventFilter(this);
         labels_ << label;
     }
-    bar_.highlightChanged = [this] { showHighlight(); };
+    bar_.highlightChanged.connect(this, [this] { showHighlight(); });
     place();
 }
 

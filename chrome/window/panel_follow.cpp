@@ -19,27 +19,23 @@ void placeWidget(QWidget* widget, const PlacedControl& control)
 
 void follow(PanelImage& control, PanelPiece* widget, std::function<void()> then)
 {
-    control.changed = [&control, piece = QPointer(widget), then] {
-        if (!piece)
-            return;
+    control.changed.connect(widget, [&control, piece = widget, then] {
         placeWidget(piece, control);
         piece->setImage(control.picture());
         if (then)
             then();
-    };
+    });
     control.changed();
 }
 
 void follow(PanelLabel& control, QLabel* widget, std::function<void()> then)
 {
-    control.changed = [&control, label = QPointer(widget), then] {
-        if (!label)
-            return;
+    control.changed.connect(widget, [&control, label = widget, then] {
         placeWidget(label, control);
         label->setText(control.caption());
         label->raise();
         if (then)
             then();
-    };
+    });
     control.changed();
 }

@@ -39,7 +39,7 @@ MainWindow::MainWindow()
     setAcceptDrops(true);
     form_->WindowsMediaPlayer1.setEnableContextMenu(false);
     // exit(), not quit(): quit() would ask the windows to close again.
-    form_->quit = [] { QCoreApplication::exit(0); };
+    form_->quit.connect(this, [] { QCoreApplication::exit(0); });
     // A desktop logout ends the program without a close request: keep
     // what the user built all the same.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { form_->cunchuxuanxiang(); });
@@ -102,14 +102,14 @@ void MainWindow::createControls()
     shortcutMenu_ = new MenuView(QStringLiteral("快捷(&K)"), form_->kuaijiecaidan1, this);
     connect(shortcutMenu_, &MenuView::itemClicked, this,
             [this](int i) { form_->kuaijiecaidan1_Click(i); });
-    form_->showShortcutMenu = [this] { shortcutMenu_->popup(QCursor::pos()); };
+    form_->showShortcutMenu.connect(this, [this] { shortcutMenu_->popup(QCursor::pos()); });
     createPlaylistMenus();
     createImageMenu();
     createAudioMenu();
     createFileMenus();
     createHelpMenu();
     placeStatusLine();
-    form_->skinPainter.surfaceChanged = [this] { update(); };
+    form_->skinPainter.surfaceChanged.connect(this, [this] { update(); });
     createLabelBar();
     createSliderPanel();
     createOpenFileDialog();
@@ -120,11 +120,11 @@ void MainWindow::createLabelBar()
 {
     setMouseTracking(true);
     new LabelBarView(form_->menuBar, this);
-    form_->menuBar.popupMenu = [this](int index, QPointF at) {
+    form_->menuBar.popupMenu.connect(this, [this](int index, QPointF at) {
         if (labelMenus_[index])
             labelMenus_[index](mapToGlobal(TwipsRect{at.x(), at.y(), 0, 0}.toPixels().topLeft()));
-    };
-    form_->menuBar.popupSortMenu = [this] { sortMenu_->exec(QCursor::pos()); };
+    });
+    form_->menuBar.popupSortMenu.connect(this, [this] { sortMenu_->exec(QCursor::pos()); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

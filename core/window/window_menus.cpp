@@ -71,7 +71,7 @@ void MainWindow::createImageMenu()
     imageMenu_ = new MenuView(QStringLiteral("图像(&T)"), form_->tuxiang1, this);
     imageMenu_->setSubmenu(ImageItem::Percent, percentMenu);
     connect(imageMenu_, &MenuView::itemClicked, this, [this](int i) { form_->tuxiang1_Click(i); });
-    form_->showImageMenu = [this] { imageMenu_->popup(QCursor::pos()); };
+    form_->showImageMenu.connect(this, [this] { imageMenu_->popup(QCursor::pos()); });
     labelMenus_[3] = [this](const QPoint& p) {
         form_->refreshImageMenu();
         imageMenu_->exec(p);

@@ -110,8 +110,8 @@ TEST(LabelBarView, PointerAndButtonsReachTheBar)
     LabelBarView view(bar, &window);
     QList<int> popped;
     int sorts = 0;
-    bar.popupMenu = [&](int i, QPointF) { popped << i; };
-    bar.popupSortMenu = [&] { ++sorts; };
+    bar.popupMenu.connect(qApp, [&](int i, QPointF) { popped << i; });
+    bar.popupSortMenu.connect(qApp, [&] { ++sorts; });
 
     send(view.label(3), QEvent::MouseMove, Qt::NoButton);
     EXPECT_TRUE(bar.highlightVisible());
@@ -129,7 +129,7 @@ TEST(LabelBarView, AssistiveTechnologiesSeeButtonsThatOpenTheMenus)
     LabelMenuBar bar;
     LabelBarView view(bar, &window);
     QList<int> popped;
-    bar.popupMenu = [&](int i, QPointF) { popped << i; };
+    bar.popupMenu.connect(qApp, [&](int i, QPointF) { popped << i; });
 
     QAccessibleInterface* label = QAccessible::queryAccessibleInterface(view.label(6));
     ASSERT_NE(label, nullptr);

@@ -1,5 +1,6 @@
 #include "chrome/label_menu_bar.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -8,11 +9,11 @@ namespace {
 struct BarFixture {
     BarFixture()
     {
-        bar.popupMenu = [this](int i, QPointF at) {
+        bar.popupMenu.connect(qApp, [this](int i, QPointF at) {
             calls << QString("menu %1 at %2,%3").arg(i).arg(at.x()).arg(at.y());
-        };
-        bar.popupSortMenu = [this] { calls << "sort"; };
-        bar.highlightChanged = [this] { ++changes; };
+        });
+        bar.popupSortMenu.connect(qApp, [this] { calls << "sort"; });
+        bar.highlightChanged.connect(qApp, [this] { ++changes; });
     }
     LabelMenuBar bar;
     QStringList calls;

@@ -1,5 +1,6 @@
 #include "chrome/skin_painter.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 TEST(SkinRepaintRule, FirstCallAlwaysChanges)
@@ -48,7 +49,7 @@ struct PainterFixture : ChromeFixture {
         QImage picture(120, 90, QImage::Format_RGB32);
         picture.fill(QColor(30, 60, 90));
         form.beijing_linshi.setPicture(picture);
-        painter.surfaceChanged = [this] { ++repaints; };
+        painter.surfaceChanged.connect(qApp, [this] { ++repaints; });
     }
     SkinPainter painter{form};
     int repaints = 0;

@@ -99,7 +99,7 @@ TEST(SliderPanelView, ClicksReachTogglesStepButtonsAndTheShortcutMenu)
     ViewFixture f;
     f.playSound(100);
     int popups = 0;
-    f.form.showShortcutMenu = [&] { ++popups; };
+    f.form.showShortcutMenu.connect(qApp, [&] { ++popups; });
     send(f.view.toggle(2), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     send(f.view.toggle(2), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(f.form.state.speed_x10_state, Flag::Selected);

@@ -1,5 +1,6 @@
 #include "panel_fixture.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(SliderPanel, RightReleaseOverTracksAndCaptionsPopsUpTheShortcutMenu)
 {
     PanelFixture f;
     int popups = 0;
-    f.form.showShortcutMenu = [&] { ++popups; };
+    f.form.showShortcutMenu.connect(qApp, [&] { ++popups; });
     SliderPanel& p = f.form.sliderPanel;
     p.jingdutiao_MouseUp(4, Qt::RightButton);
     p.Lab_biaoji_MouseUp(Qt::RightButton);

@@ -4,6 +4,7 @@
 #include "playback/player_wait.h"
 #include "playlist/playlist_fixture.h"
 
+#include <QCoreApplication>
 #include <QAbstractEventDispatcher>
 #include <QTest>
 #include <QTimer>
@@ -181,7 +182,7 @@ TEST_F(StartUpTest, ClosingStoresOptionsAndListThenEnds)
     start({"/m/a.mp3", "/m/b.mp3"});
     f.player1.load("/m/a.mp3", 0, 0);
     bool ended = false;
-    f.form.quit = [&] { ended = true; };
+    f.form.quit.connect(qApp, [&] { ended = true; });
 
     f.form.formUnload();
 
@@ -236,7 +237,7 @@ TEST(Closing, EndTimerEndsOnlyOnceClosing)
 {
     PlaylistFixture f;
     int ends = 0;
-    f.form.quit = [&] { ++ends; };
+    f.form.quit.connect(qApp, [&] { ++ends; });
     // Counted after the form's own handler, which was connected first.
     int ticks = 0;
     QObject::connect(&f.form.Timer_end, &QTimer::timeout, [&] { ++ticks; });

@@ -79,7 +79,7 @@ GlueWindow::GlueWindow(const QStringList& savedList)
     window_ = std::make_unique<MainWindow>();
     MainForm& f = form();
     f.programDir = dir_.path();
-    f.quit = [this] { ++quitCalls; };
+    f.quit.connect(qApp, [this] { ++quitCalls; });
     f.helpMenu.openUrl = [this](const QUrl& url) {
         openedUrls << url;
         return true;
