@@ -1,5 +1,5 @@
-#include "core/window/main_window.h"
-#include "core/window/splash_window.h"
+#include "window/main_window.h"
+#include "window/splash_window.h"
 #include "platform/alsa_mixer_volume.h"
 #include "platform/qt_dialogs_language.h"
 #include "platform/quit_signals.h"

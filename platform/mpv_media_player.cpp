@@ -194,6 +194,11 @@ void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& 
     if (medium_.open) {
         if (observed_.duration > 0)
             knownDuration_ = observed_.duration;
+        // The picture's size may be told only after the medium has started.
+        if ((which == P::Width || which == P::Height) && !observed_.albumArt) {
+            knownWidth_ = observed_.width;
+            knownHeight_ = observed_.height;
+        }
         if (which == P::Pause || which == P::Buffering)
             setState(runningState());
         return;

@@ -5,7 +5,7 @@
 //   xy_playlist_bench        (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "wiring/main_form.h"
-#include "core/window/list_menu_popup.h"
+#include "window/list_menu_popup.h"
 #include "doubles/plain_controls.h"
 #include "playlist/list_file.h"
 #include "playlist/list_text.h"

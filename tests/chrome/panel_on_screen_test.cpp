@@ -2,7 +2,7 @@
 // knobs show their skin pictures where the layout puts them.
 #include "panel_fixture.h"
 
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 #include <QScreen>
 #include <QTest>

@@ -1,5 +1,5 @@
 // From what the program was started with to its list text.
-#include "core/command_line.h"
+#include "lifecycle/command_line.h"
 
 #include <gtest/gtest.h>
 

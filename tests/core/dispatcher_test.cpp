@@ -1,5 +1,5 @@
 // The order and rhythm of the 200 ms dispatcher's steps.
-#include "core/dispatcher.h"
+#include "lifecycle/dispatcher.h"
 #include "core/flags.h"
 #include "form1_fixture.h"
 

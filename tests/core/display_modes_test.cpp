@@ -2,7 +2,7 @@
 #include "audio/balance_rule.h"
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
-#include "core/display_refresh.h"
+#include "lifecycle/display_refresh.h"
 #include "core/flags.h"
 #include "form1_fixture.h"
 

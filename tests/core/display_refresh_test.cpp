@@ -1,7 +1,7 @@
 // Video placement and window sizing by the display refresh.
 #include "doubles/test_names.h"
 #include "core/display_mode.h"
-#include "core/display_refresh.h"
+#include "lifecycle/display_refresh.h"
 #include "form1_fixture.h"
 
 #include <gtest/gtest.h>

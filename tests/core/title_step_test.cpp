@@ -1,5 +1,5 @@
 // The scrolling window title.
-#include "core/title_step.h"
+#include "lifecycle/title_step.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // The List menu's popup with a full list of 32767 entries.
-#include "core/window/list_menu_popup.h"
+#include "window/list_menu_popup.h"
 
 #include <QAccessible>
 #include <QApplication>

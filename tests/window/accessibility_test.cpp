@@ -1,7 +1,7 @@
 // What a screen reader gets from the main window: its title, the status
 // line's text and every menu item with its check mark.
-#include "core/window/main_window.h"
-#include "core/window/menu_view.h"
+#include "window/main_window.h"
+#include "window/menu_view.h"
 
 #include <QAccessible>
 #include <QAction>

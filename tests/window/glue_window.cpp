@@ -1,6 +1,6 @@
 #include "tests/window/glue_window.h"
 
-#include "core/window/list_menu_popup.h"
+#include "window/list_menu_popup.h"
 #include "options/options_file.h"
 #include "playlist/list_file.h"
 #include "playlist/playlist_entries.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 #include "doubles/fake_system_volume.h"
 
 #include <QPointer>

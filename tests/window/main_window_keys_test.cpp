@@ -5,7 +5,7 @@
 
 #include "chrome/label_menu_bar.h"
 #include "chrome/window/label_bar_view.h"
-#include "core/window/list_menu_popup.h"
+#include "window/list_menu_popup.h"
 #include "doubles/test_names.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The splash window: a random one of the five start pictures, the label,
 // and the main window shown by its timer.
-#include "core/window/main_window.h"
-#include "core/window/splash_window.h"
+#include "window/main_window.h"
+#include "window/splash_window.h"
 #include "playlist/playlist_entries.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/window/menu_view.h"
+#include "window/menu_view.h"
 
 MenuView::MenuView(const QString& title, const MenuArray& items, QWidget* parent)
     : QMenu(title, parent), items_(items)

@@ -1,4 +1,4 @@
-#include "core/dispatcher.h"
+#include "lifecycle/dispatcher.h"
 
 #include "core/flags.h"
 #include "core/form1.h"

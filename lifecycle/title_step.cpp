@@ -1,4 +1,4 @@
-#include "core/title_step.h"
+#include "lifecycle/title_step.h"
 
 QString TitleStep::next(const QString& text)
 {

@@ -1,4 +1,4 @@
-#include "core/display_refresh.h"
+#include "lifecycle/display_refresh.h"
 
 #include "audio/balance_rule.h"
 #include "core/content_area.h"

@@ -1,4 +1,4 @@
-#include "core/window/splash_window.h"
+#include "window/splash_window.h"
 
 #include "core/version.h"
 

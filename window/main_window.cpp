@@ -1,4 +1,4 @@
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 #include "core/content_area.h"
 #include "core/display_mode.h"
@@ -6,7 +6,7 @@
 #include "core/version.h"
 #include "chrome/form_resize.h"
 #include "chrome/window/label_bar_view.h"
-#include "core/window/menu_view.h"
+#include "window/menu_view.h"
 #include "pictures/window/picture_input.h"
 #include "platform/desktop_system_volume.h"
 #include "platform/mpv_media_player.h"

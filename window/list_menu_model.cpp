@@ -1,4 +1,4 @@
-#include "core/window/list_menu_model.h"
+#include "window/list_menu_model.h"
 
 #include <algorithm>
 #include <numeric>

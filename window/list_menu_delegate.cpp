@@ -1,4 +1,4 @@
-#include "core/window/list_menu_delegate.h"
+#include "window/list_menu_delegate.h"
 
 #include <QPainter>
 #include <QStyleOptionMenuItem>

@@ -1,6 +1,6 @@
 // The open-file dialog with the preview panel.
 #include "browse/window/preview_dialogs.h"
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 void MainWindow::createOpenFileDialog()
 {

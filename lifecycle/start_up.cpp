@@ -1,6 +1,6 @@
-#include "core/start_up.h"
+#include "lifecycle/start_up.h"
 
-#include "core/command_line.h"
+#include "lifecycle/command_line.h"
 #include "core/display_mode.h"
 #include "core/event_delivery.h"
 #include "core/flags.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/title_step.h"
+#include "lifecycle/title_step.h"
 
 #include <QStringList>
 

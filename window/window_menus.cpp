@@ -1,10 +1,10 @@
 // The List, sort, Options, Control, Audio and Image menus, and the
 // Options submenus of backgrounds and start pictures.
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 #include "core/designed_menus.h"
-#include "core/window/list_menu_popup.h"
-#include "core/window/menu_view.h"
+#include "window/list_menu_popup.h"
+#include "window/menu_view.h"
 
 #include <QCursor>
 #include <QShortcut>

@@ -1,5 +1,5 @@
 // The slider panel's widgets in the main window.
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 #include "chrome/window/slider_panel_view.h"
 

@@ -1,10 +1,10 @@
 // The File menu with its folder-filter submenus, the folder filters of the
 // shortcut menu, and the Help menu.
-#include "core/window/main_window.h"
+#include "window/main_window.h"
 
 #include "core/designed_menus.h"
 #include "core/flags.h"
-#include "core/window/menu_view.h"
+#include "window/menu_view.h"
 
 #include <QCursor>
 #include <QShortcut>

@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "lifecycle/command_line.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "core/window/list_menu_popup.h"
+#include "window/list_menu_popup.h"
 
-#include "core/window/list_menu_delegate.h"
-#include "core/window/list_menu_model.h"
+#include "window/list_menu_delegate.h"
+#include "window/list_menu_model.h"
 
 #include <QCursor>
 #include <QGuiApplication>
