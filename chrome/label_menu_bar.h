@@ -13,10 +13,21 @@
 // The row of seven labels `Lab_caidan` that stands in for a menu bar, and
 // the highlight `Shape1` behind the label under the pointer or pressed.
 // Geometry in twips of the main window's client area.
+// The labels' slots, left to right.
+namespace LabelSlot {
+inline constexpr int File = 0;
+inline constexpr int Control = 1;
+inline constexpr int Audio = 2;
+inline constexpr int Image = 3;
+inline constexpr int Options = 4;
+inline constexpr int List = 5;
+inline constexpr int Help = 6;
+} // namespace LabelSlot
+
 class LabelMenuBar {
 public:
     static constexpr int kLabels = 7;
-    static constexpr int kListLabel = 5;
+    static constexpr int kListLabel = LabelSlot::List;
     // The designed caption, with "&" before its access key.
     static QString caption(int index);
     // The caption as drawn and read: without the "&"; its access key is

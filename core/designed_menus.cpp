@@ -2,14 +2,27 @@
 
 MenuArray designedShortcutMenu()
 {
+    using namespace ShortcutItem;
     MenuArray menu;
     const QList<QPair<int, QString>> captions = {
-        {0, "播  放(&O)"},   {1, "暂  停(&P)"},      {2, "停  止(&S)"},
-        {3, "-"},            {4, "前  进(&J)"},      {5, "后  退(&G)"},
-        {6, "-"},            {7, "上一首(&U)"},      {8, "下一首(&D)"},
-        {9, "重  播(&C)"},   {10, "-"},              {11, "播放文件(&W)"},
-        {12, "播放目录(&M)"}, {13, "-"},             {14, "全屏幕(&Q)"},
-        {15, "图象另存为(&L)..."}, {16, "-"},        {18, "退  出(&X)"},
+        {Play, "播  放(&O)"},
+        {Pause, "暂  停(&P)"},
+        {Stop, "停  止(&S)"},
+        {3, "-"},
+        {Forward, "前  进(&J)"},
+        {Back, "后  退(&G)"},
+        {6, "-"},
+        {Previous, "上一首(&U)"},
+        {Next, "下一首(&D)"},
+        {Replay, "重  播(&C)"},
+        {10, "-"},
+        {PlayFiles, "播放文件(&W)"},
+        {PlayFolder, "播放目录(&M)"},
+        {13, "-"},
+        {FullScreen, "全屏幕(&Q)"},
+        {SaveAs, "图象另存为(&L)..."},
+        {16, "-"},
+        {Exit, "退  出(&X)"},
     };
     for (const auto& [index, caption] : captions)
         menu[index].caption = caption;
@@ -57,13 +70,19 @@ MenuArray designedSortMenu()
 
 MenuArray designedOptionsMenu()
 {
+    using namespace OptionsItem;
     MenuArray menu = menuOf({
-        {0, "循环播放(&X)"},         {1, "全部循环时禁止播放图片(&J)"},
-        {2, "显示列表文件目录(&L)"}, {3, "-"},
-        {5, "背景图(&B)"},           {6, "-"},
-        {7, "开始画面(&H)"},         {8, "随机开始画面(&S)"},
-        {9, "-"},                    {10, "打开浮动工具条(&F)"},
-        {11, "类型注册(&Z)"},
+        {Loop, "循环播放(&X)"},
+        {NoPicturesInLoopAll, "全部循环时禁止播放图片(&J)"},
+        {ShowDirectories, "显示列表文件目录(&L)"},
+        {3, "-"},
+        {Background, "背景图(&B)"},
+        {6, "-"},
+        {StartPicture, "开始画面(&H)"},
+        {RandomStartPicture, "随机开始画面(&S)"},
+        {9, "-"},
+        {Toolbar, "打开浮动工具条(&F)"},
+        {Registration, "类型注册(&Z)"},
     });
     menu[OptionsItem::ShowDirectories].checked = true;
     return menu;
@@ -115,11 +134,18 @@ MenuArray designedFileMenu()
 
 MenuArray designedHelpMenu()
 {
+    using namespace HelpItem;
     MenuArray menu;
     const QList<QPair<int, QString>> captions = {
-        {0, "功能介绍(&Y)"}, {1, "软件升级(&S)"},  {3, "-"},
-        {5, "禁止弹出新闻资讯(&X)"}, {6, "-"},     {7, "软件主页(&H)"},
-        {8, "新闻资讯(&W)"}, {9, "-"},             {11, "关于...(&C)"},
+        {Features, "功能介绍(&Y)"},
+        {Upgrade, "软件升级(&S)"},
+        {3, "-"},
+        {NoNewsPopups, "禁止弹出新闻资讯(&X)"},
+        {6, "-"},
+        {HomePage, "软件主页(&H)"},
+        {News, "新闻资讯(&W)"},
+        {9, "-"},
+        {About, "关于...(&C)"},
     };
     for (const auto& [index, caption] : captions)
         menu[index].caption = caption;
@@ -131,8 +157,10 @@ MenuArray designedHelpMenu()
 
 MenuArray designedControlMenu()
 {
-    return menuOf({{0, "播放(&O)"}, {1, "暂停(&P)"}, {2, "停止(&S)"}, {3, "-"},
-                   {4, "前进(&F)"}, {5, "后退(&T)"}, {6, "-"}, {7, "选择播放点(&Z)"}});
+    using namespace ControlItem;
+    return menuOf({{Play, "播放(&O)"}, {Pause, "暂停(&P)"}, {Stop, "停止(&S)"}, {3, "-"},
+                   {Forward, "前进(&F)"}, {Back, "后退(&T)"}, {6, "-"},
+                   {PlayPoints, "选择播放点(&Z)"}});
 }
 
 MenuArray designedPlayPointMenu()
@@ -144,8 +172,9 @@ MenuArray designedPlayPointMenu()
 
 MenuArray designedAudioMenu()
 {
-    return menuOf({{0, "静音开关(&K)"}, {1, "-"}, {2, "音量(&A)"},
-                   {3, "增加音量(&Z)"}, {4, "减小音量(&J)"}});
+    using namespace AudioItem;
+    return menuOf({{Mute, "静音开关(&K)"}, {1, "-"}, {Volume, "音量(&A)"},
+                   {VolumeUp, "增加音量(&Z)"}, {VolumeDown, "减小音量(&J)"}});
 }
 
 MenuArray designedVolumeMenu()
@@ -156,9 +185,11 @@ MenuArray designedVolumeMenu()
 
 MenuArray designedImageMenu()
 {
-    return menuOf({{0, "放大一倍(&F)"}, {1, "缩小一半(&S)"}, {2, "-"}, {3, "原始尺寸(&Y)"},
-                   {4, "-"}, {5, "按比例(&A)"}, {6, "-"}, {7, "恢复正常(&H)"},
-                   {8, "关闭一切(&C)"}, {9, "-"}, {10, "预览及打印图像(&D)"}});
+    using namespace ImageItem;
+    return menuOf({{ZoomIn, "放大一倍(&F)"}, {ZoomOut, "缩小一半(&S)"}, {2, "-"},
+                   {ActualSize, "原始尺寸(&Y)"}, {4, "-"}, {Percent, "按比例(&A)"}, {6, "-"},
+                   {Normal, "恢复正常(&H)"}, {CloseAll, "关闭一切(&C)"}, {9, "-"},
+                   {PrintPreview, "预览及打印图像(&D)"}});
 }
 
 MenuArray designedPercentMenu()

@@ -194,8 +194,10 @@ void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& 
     if (medium_.open) {
         if (observed_.duration > 0)
             knownDuration_ = observed_.duration;
-        // The picture's size may be told only after the medium has started.
-        if ((which == P::Width || which == P::Height) && !observed_.albumArt) {
+        // The picture's size may be told only after the medium has started;
+        // the zero told as the medium closes is not a new size.
+        if ((which == P::Width || which == P::Height) && !observed_.albumArt
+            && observed_.width > 0 && observed_.height > 0) {
             knownWidth_ = observed_.width;
             knownHeight_ = observed_.height;
         }

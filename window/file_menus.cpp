@@ -29,7 +29,7 @@ void MainWindow::createFileMenus()
     fileMenu->setSubmenu(4, playFolderMenu);
     fileMenu->setSubmenu(6, addFolderMenu);
     connect(fileMenu, &MenuView::itemClicked, this, [this](int i) { form_->wenjian1_Click(i); });
-    labelMenus_[0] = [fileMenu](const QPoint& p) { fileMenu->exec(p); };
+    labelMenus_[LabelSlot::File] = [fileMenu](const QPoint& p) { fileMenu->exec(p); };
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
             [fileMenu] { fileMenu->popup(QCursor::pos()); });
 
@@ -43,7 +43,7 @@ void MainWindow::createHelpMenu()
     auto* helpMenu = new MenuView(QStringLiteral("帮助(&H)"), form_->bangzhu1, this);
     helpMenu->setCheckItems({HelpItem::NoNewsPopups});
     connect(helpMenu, &MenuView::itemClicked, this, [this](int i) { form_->bangzhu1_Click(i); });
-    labelMenus_[6] = [helpMenu](const QPoint& p) { helpMenu->exec(p); };
+    labelMenus_[LabelSlot::Help] = [helpMenu](const QPoint& p) { helpMenu->exec(p); };
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this), &QShortcut::activated, this,
             [helpMenu] { helpMenu->popup(QCursor::pos()); });
 }

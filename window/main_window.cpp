@@ -66,6 +66,11 @@ void MainWindow::load(const QStringList& arguments, const QPoint& where)
 MainWindow::~MainWindow()
 {
     form_->Timer1.stop();
+    form_->Timer3.stop();
+    form_->Timer_end.stop();
+    // The widgets show the model and hand input to it, so they go before
+    // it; the controls and players only hold guarded pointers to them.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 void MainWindow::createControls()

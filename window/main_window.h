@@ -72,5 +72,5 @@ private:
     MenuView* optionsMenu_ = nullptr;
     MenuView* imageMenu_ = nullptr;
     // What each label of the menu bar pops up, at a point on the screen.
-    std::function<void(const QPoint&)> labelMenus_[7];
+    std::function<void(const QPoint&)> labelMenus_[LabelMenuBar::kLabels];
 };

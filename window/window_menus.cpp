@@ -33,8 +33,8 @@ void MainWindow::createPlaylistMenus()
     popupOn(Qt::ALT | Qt::Key_L, listMenu_);
     popupOn(Qt::ALT | Qt::Key_P, sortMenu_);
     popupOn(Qt::ALT | Qt::Key_X, optionsMenu_);
-    labelMenus_[4] = [this](const QPoint& p) { optionsMenu_->exec(p); };
-    labelMenus_[5] = [this](const QPoint& p) { listMenu_->popup(p); };
+    labelMenus_[LabelSlot::Options] = [this](const QPoint& p) { optionsMenu_->exec(p); };
+    labelMenus_[LabelSlot::List] = [this](const QPoint& p) { listMenu_->popup(p); };
 
     auto* pointMenu = new MenuView(QStringLiteral("选择播放点(&Z)"), form_->baifenbi, this);
     connect(pointMenu, &MenuView::itemClicked, this, [this](int i) { form_->baifenbi_Click(i); });
@@ -42,7 +42,7 @@ void MainWindow::createPlaylistMenus()
     controlMenu->setSubmenu(ControlItem::PlayPoints, pointMenu);
     connect(controlMenu, &MenuView::itemClicked, this, [this](int i) { form_->kongzhi1_Click(i); });
     popupOn(Qt::ALT | Qt::Key_C, controlMenu);
-    labelMenus_[1] = [controlMenu](const QPoint& p) { controlMenu->exec(p); };
+    labelMenus_[LabelSlot::Control] = [controlMenu](const QPoint& p) { controlMenu->exec(p); };
 }
 
 // The Audio menu and its volume presets (also Alt+A).
@@ -59,7 +59,7 @@ void MainWindow::createAudioMenu()
     connect(audioMenu, &MenuView::itemClicked, this, [this](int i) { form_->yinping1_Click(i); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this), &QShortcut::activated, this,
             [audioMenu] { audioMenu->popup(QCursor::pos()); });
-    labelMenus_[2] = [audioMenu](const QPoint& p) { audioMenu->exec(p); };
+    labelMenus_[LabelSlot::Audio] = [audioMenu](const QPoint& p) { audioMenu->exec(p); };
 }
 
 // The Image menu with its percentage submenu (also Alt+T), and the Options
@@ -72,7 +72,7 @@ void MainWindow::createImageMenu()
     imageMenu_->setSubmenu(ImageItem::Percent, percentMenu);
     connect(imageMenu_, &MenuView::itemClicked, this, [this](int i) { form_->tuxiang1_Click(i); });
     form_->showImageMenu.connect(this, [this] { imageMenu_->popup(QCursor::pos()); });
-    labelMenus_[3] = [this](const QPoint& p) {
+    labelMenus_[LabelSlot::Image] = [this](const QPoint& p) {
         form_->refreshImageMenu();
         imageMenu_->exec(p);
     };

@@ -81,6 +81,10 @@ struct KnobCase {
     int knob;
     double value;
     double expected; // Top, or Left for the balance knob
+    friend void PrintTo(const KnobCase& c, std::ostream* os)
+    {
+        *os << c.knob << " " << c.value << " " << c.expected;
+    }
 };
 
 class KnobPlacement : public ::testing::TestWithParam<KnobCase> {};

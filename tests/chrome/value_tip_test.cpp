@@ -9,6 +9,10 @@ struct TipCase {
     int knob;
     double value;
     QString text;
+    friend void PrintTo(const TipCase& c, std::ostream* os)
+    {
+        *os << c.knob << " " << c.value << " " << c.text.toStdString();
+    }
 };
 
 class TipText : public ::testing::TestWithParam<TipCase> {};

@@ -13,6 +13,7 @@ QString fakeListFile(const QString& path)
 
 struct WindowsCase {
     const char* name;
+    friend void PrintTo(const WindowsCase& c, std::ostream* os) { *os << c.name; }
     QString commandLine;
     QString listText;
 };

@@ -16,6 +16,7 @@ const QString kVideoSaveAs = "视频文件另存为(&L)...";
 
 struct MenuCase {
     const char* name;
+    friend void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
     QString mode;
     QString status;
     bool fullScreen;
@@ -71,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PlayersCase {
     const char* name;
+    friend void PrintTo(const PlayersCase& c, std::ostream* os) { *os << c.name; }
     QString mode;
     bool player1Emptied;
     bool player1Visible;

@@ -10,6 +10,7 @@ namespace {
 
 struct VideoCase {
     const char* name;
+    friend void PrintTo(const VideoCase& c, std::ostream* os) { *os << c.name; }
     WindowFrame::State state;
     double clientWidth;
     double clientHeight;

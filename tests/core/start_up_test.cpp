@@ -56,6 +56,7 @@ TEST_F(StartUpTest, FilesGivenBecomeTheListAndTheFirstPlays)
 
 struct DropCase {
     const char* name;
+    friend void PrintTo(const DropCase& c, std::ostream* os) { *os << c.name; }
     bool afterFirstTick;
     bool dropStillPlaying;
     QStringList dropped;
@@ -251,6 +252,7 @@ TEST(Closing, EndTimerEndsOnlyOnceClosing)
 
 struct NewsCase {
     const char* name;
+    friend void PrintTo(const NewsCase& c, std::ostream* os) { *os << c.name; }
     QByteArray bytes; // empty name: no file at all
     bool checked;
 };

@@ -13,7 +13,7 @@ std::string fromLabel(const QString& label)
         else if (c < 0x80)
             name += '_';
         else
-            name += "u" + QString::number(c, 16).toUpper().toStdString();
+            name.append(1, 'u').append(QString::number(c, 16).toUpper().toStdString());
     }
     return name.empty() ? std::string("empty") : name;
 }

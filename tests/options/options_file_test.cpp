@@ -166,6 +166,10 @@ struct IndexCase {
     const char* text;
     int count;
     int index;
+    friend void PrintTo(const IndexCase& c, std::ostream* os)
+    {
+        *os << c.text << " " << c.count << " " << c.index;
+    }
 };
 
 class MenuIndexLine : public ::testing::TestWithParam<IndexCase> {};

@@ -79,6 +79,10 @@ struct LoopCase {
     int index;
     int checked;
     bool noPicturesEnabled;
+    friend void PrintTo(const LoopCase& c, std::ostream* os)
+    {
+        *os << c.index << " " << c.checked << " " << c.noPicturesEnabled;
+    }
 };
 
 class LoopMode : public ::testing::TestWithParam<LoopCase> {};

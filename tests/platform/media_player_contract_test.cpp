@@ -65,6 +65,7 @@ private:
 
 struct Implementation {
     const char* name;
+    friend void PrintTo(const Implementation& c, std::ostream* os) { *os << c.name; }
     std::function<std::unique_ptr<Subject>()> make;
 };
 
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Implementation{"test_double", [] { return std::make_unique<DoubleSubject>(); }},
         Implementation{"mpv", [] { return std::make_unique<MpvSubject>(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Without a working libmpv every URL is a media error, and nothing breaks.
 TEST(MpvWithoutEngine, FailsEveryUrlAsAMediaError)

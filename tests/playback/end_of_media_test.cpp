@@ -14,6 +14,10 @@ struct EndCase {
     int loop;
     int playing;
     int next; // -1: nothing starts
+    friend void PrintTo(const EndCase& c, std::ostream* os)
+    {
+        *os << c.loop << " " << c.playing << " " << c.next;
+    }
 };
 
 class EndOfMedium : public ::testing::TestWithParam<EndCase> {};
@@ -88,6 +92,10 @@ struct CdEndCase {
     const char* position; // reply to "status cd position"
     const char* times;    // the status line's last 17 characters
     bool ended;
+    friend void PrintTo(const CdEndCase& c, std::ostream* os)
+    {
+        *os << c.position << " " << c.times << " " << c.ended;
+    }
 };
 
 class CdTrackEnd : public ::testing::TestWithParam<CdEndCase> {};
@@ -185,6 +193,10 @@ struct StepCase {
     const char* direction;
     double from;
     double to; // the seek target of the first tick; negative: no seek
+    friend void PrintTo(const StepCase& c, std::ostream* os)
+    {
+        *os << c.direction << " " << c.from << " " << c.to;
+    }
 };
 
 class StepRepeat : public ::testing::TestWithParam<StepCase> {};

@@ -17,6 +17,7 @@ QString cannotPlay(const QString& path)
 
 struct KindCase {
     const char* name;
+    friend void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
     QString (*make)(PlaybackFixture&);
     QString mode;
     bool playerShown;

@@ -34,6 +34,10 @@ struct MissingCase {
     int attempts;       // calls of liebiao_Click
     bool reported;
     int playingEntry;   // the checked entry afterwards
+    friend void PrintTo(const MissingCase& c, std::ostream* os)
+    {
+        *os << c.loop << " " << c.noPictures << " " << c.attempts << " " << c.reported << " " << c.playingEntry;
+    }
 };
 
 class MissingFile : public ::testing::TestWithParam<MissingCase> {};

@@ -14,6 +14,7 @@ namespace {
 
 struct EndCase {
     const char* name;
+    friend void PrintTo(const EndCase& c, std::ostream* os) { *os << c.name; }
     int loop;
     int nextEntry; // the entry played after entry 0 ends; -1 none
 };

@@ -56,6 +56,10 @@ TEST(StatusLine, PlayingAudioWithCounterPaddingAndTimes)
 struct StateCase {
     MediaPlayer::PlayState playState;
     const char* text;
+    friend void PrintTo(const StateCase& c, std::ostream* os)
+    {
+        *os << int(c.playState) << " " << c.text;
+    }
 };
 
 class PlayerStates : public ::testing::TestWithParam<StateCase> {};
@@ -80,6 +84,10 @@ struct SpeedCase {
     double sudu;
     bool times10;
     const char* text;
+    friend void PrintTo(const SpeedCase& c, std::ostream* os)
+    {
+        *os << c.sudu << " " << c.times10 << " " << c.text;
+    }
 };
 
 class VariableSpeed : public ::testing::TestWithParam<SpeedCase> {};
@@ -104,6 +112,10 @@ struct PictureCase {
     double frameWidth;
     double naturalWidth;
     const char* left;
+    friend void PrintTo(const PictureCase& c, std::ostream* os)
+    {
+        *os << c.mode.toStdString() << " " << c.frameWidth << " " << c.naturalWidth << " " << c.left;
+    }
 };
 
 class PictureTexts : public ::testing::TestWithParam<PictureCase> {};

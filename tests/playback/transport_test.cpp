@@ -24,6 +24,10 @@ struct StepCase {
     int command;
     double from;
     double to;
+    friend void PrintTo(const StepCase& c, std::ostream* os)
+    {
+        *os << c.command << " " << c.from << " " << c.to;
+    }
 };
 
 class ForwardBack : public ::testing::TestWithParam<StepCase> {};
@@ -124,6 +128,10 @@ struct CdSeekCase {
     int track;
     const char* status;
     QStringList commands;
+    friend void PrintTo(const CdSeekCase& c, std::ostream* os)
+    {
+        *os << c.track << " " << c.status << " " << c.commands.join(",").toStdString();
+    }
 };
 
 class CdSeek : public ::testing::TestWithParam<CdSeekCase> {};
@@ -160,6 +168,10 @@ struct PointCase {
     QStringList answers;
     int asked;
     double position; // -1: no seek
+    friend void PrintTo(const PointCase& c, std::ostream* os)
+    {
+        *os << c.index << " " << c.answers.join(",").toStdString() << " " << c.asked << " " << c.position;
+    }
 };
 
 class PlayPoints : public ::testing::TestWithParam<PointCase> {};
@@ -200,6 +212,10 @@ struct NavCase {
     int item;
     int checked; // -1: none
     int played;  // -1: nothing
+    friend void PrintTo(const NavCase& c, std::ostream* os)
+    {
+        *os << c.item << " " << c.checked << " " << c.played;
+    }
 };
 
 class Navigation : public ::testing::TestWithParam<NavCase> {};

@@ -139,6 +139,7 @@ TEST(FolderWalk, MissingRootGivesNothing)
 
 struct CancelCase {
     const char* name;
+    friend void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
     QString phaseWord; // the pump cancels at the first line of this phase
 };
 

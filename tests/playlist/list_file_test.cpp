@@ -36,6 +36,7 @@ TEST(ListFileWrite, MissingFolderIsNotCreated)
 
 struct ReadCase {
     const char* name;
+    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
     QByteArray bytes;
     QString startup; // the start-up read
     QString other;   // every other read

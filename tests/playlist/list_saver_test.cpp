@@ -8,6 +8,7 @@ namespace {
 
 struct ProposalCase {
     const char* name;
+    friend void PrintTo(const ProposalCase& c, std::ostream* os) { *os << c.name; }
     QString current;
     QString folder;
     QString fileName;

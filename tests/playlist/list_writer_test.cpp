@@ -10,6 +10,7 @@ const QChar CR(13);
 
 struct WriteCase {
     const char* name;
+    friend void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
     QStringList before;   // written first (replace), option unchecked
     int checkedBefore;    // -1: none
     bool showDirectories; // during the write under test

@@ -20,6 +20,7 @@ TEST(MediaTable, HoldsTheTwentyNineSuffixes)
 struct MatchCase {
     int filter;
     const char* name;
+    friend void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
     bool taken;
 };
 
@@ -50,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
 struct CustomCase {
     const char* answer;
     QStringList suffixes;
+    friend void PrintTo(const CustomCase& c, std::ostream* os)
+    {
+        *os << c.answer << " " << c.suffixes.join(",").toStdString();
+    }
 };
 
 class CustomSuffixes : public ::testing::TestWithParam<CustomCase> {};

@@ -13,6 +13,10 @@ struct KeyCase {
     const char* path;
     int index;
     const char* key;
+    friend void PrintTo(const KeyCase& c, std::ostream* os)
+    {
+        *os << c.path << " " << c.index << " " << c.key;
+    }
 };
 
 class SortKeyText : public ::testing::TestWithParam<KeyCase> {};
@@ -34,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortKeyText,
 
 struct SortCase {
     const char* name;
+    friend void PrintTo(const SortCase& c, std::ostream* os) { *os << c.name; }
     QStringList paths;
     int index;
     QStringList sorted;
