@@ -19,6 +19,9 @@ QStringList mpvOptions(Video video, const QStringList& extra)
         "idle=yes",
         "keep-open=no",
         "audio-fallback-to-null=yes",
+        // The sound server first (PipeWire answers it too), then ALSA: probing
+        // PipeWire's own client where none is set up only prints errors.
+        "ao=pulse,alsa",
         // Frames are drawn on the GUI thread: never block it waiting for a
         // frame's display time; mpv asks for each frame when it is due.
         "video-timing-offset=0",
