@@ -1,5 +1,7 @@
 // The real program on the test display: started as a user starts it,
 // checked through what a person sees and the files it leaves.
+#include "app_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,21 +22,6 @@ QString runTool(const QString& program, const QStringList& args, int timeoutMs =
     if (!tool.waitForFinished(timeoutMs))
         tool.kill();
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
-
-// Copies the application folder, so the program's own files are written
-// into a folder of the test's.
-bool copyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        const QString target = to + "/" + entry.fileName();
-        const bool ok = entry.isDir() ? copyFolder(entry.filePath(), target)
-                                      : QFile::copy(entry.filePath(), target);
-        if (!ok)
-            return false;
-    }
-    return true;
 }
 
 class RunningApp : public ::testing::Test {

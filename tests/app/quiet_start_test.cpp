@@ -1,6 +1,8 @@
 // The real program started on a machine without sound (no card, no sound
 // server) and without a session's runtime folder: it starts and ends
 // without printing the sound library's or Qt's complaints about them.
+#include "app_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,19 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool copyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        const QString target = to + "/" + entry.fileName();
-        const bool ok = entry.isDir() ? copyFolder(entry.filePath(), target)
-                                      : QFile::copy(entry.filePath(), target);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
 
 // A sound server's socket that hangs up on the first caller and then stops
 // listening, so the test knows when the program asked for the sound, and
