@@ -1,5 +1,7 @@
 #include "core/designed_menus.h"
 
+#include "options/file_menu.h"
+
 MenuArray designedShortcutMenu()
 {
     using namespace ShortcutItem;
@@ -126,10 +128,12 @@ MenuArray designedShortcutFolderMenu()
 
 MenuArray designedFileMenu()
 {
-    return menuOf({{0, "播放文件(&O)"}, {2, "增加文件(&Z)"}, {3, "-"}, {4, "播放目录(&M)"},
-                   {6, "增加目录(&J)"}, {7, "-"}, {8, "播放CD、VCD或DVD光盘(&V)"}, {9, "-"},
-                   {10, "保存播放列表(&B)"}, {11, "-"}, {14, "弹开 CD-ROM(&Q)"},
-                   {15, "关上 CD-ROM(&M)"}, {16, "-"}, {17, "退    出(&X)"}});
+    using namespace FileMenu;
+    return menuOf({{PlayFiles, "播放文件(&O)"}, {AddFiles, "增加文件(&Z)"}, {3, "-"},
+                   {PlayFolder, "播放目录(&M)"}, {AddFolder, "增加目录(&J)"}, {7, "-"},
+                   {PlayDisc, "播放CD、VCD或DVD光盘(&V)"}, {9, "-"}, {SaveList, "保存播放列表(&B)"},
+                   {11, "-"}, {OpenTray, "弹开 CD-ROM(&Q)"}, {CloseTray, "关上 CD-ROM(&M)"},
+                   {16, "-"}, {Exit, "退    出(&X)"}});
 }
 
 MenuArray designedHelpMenu()
