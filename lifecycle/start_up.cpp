@@ -1,16 +1,16 @@
 #include "lifecycle/start_up.h"
 
-#include "lifecycle/command_line.h"
+#include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/form1.h"
 #include "core/scoped_value.h"
 #include "core/version.h"
-#include "core/designed_menus.h"
+#include "lifecycle/command_line.h"
 #include "news/news_switch.h"
-#include "playlist/list_file.h"
 #include "platform/os_version.h"
+#include "playlist/list_file.h"
 #include "playlist/playlist_entries.h"
 
 void StartUp::setCommandLine(const QStringList& arguments, const QString& workingDir)

@@ -199,11 +199,8 @@ void MpvMediaPlayer::onPropertyChanged(MpvCore::Observed which, const QVariant& 
             knownDuration_ = observed_.duration;
         // The picture's size may be told only after the medium has started;
         // the zero told as the medium closes is not a new size.
-        if ((which == P::Width || which == P::Height) && !observed_.albumArt
-            && observed_.width > 0 && observed_.height > 0) {
-            knownWidth_ = observed_.width;
-            knownHeight_ = observed_.height;
-        }
+        if ((which == P::Width || which == P::Height) && observed_.width > 0 && observed_.height > 0)
+            takePictureSize();
         if (which == P::Pause || which == P::Buffering)
             setState(runningState());
         return;
@@ -220,11 +217,17 @@ void MpvMediaPlayer::openWhenRunning()
         return;
     medium_.open = true;
     knownDuration_ = observed_.duration;
-    if (!observed_.albumArt) {
-        knownWidth_ = observed_.width;
-        knownHeight_ = observed_.height;
-    }
+    takePictureSize();
     setState(runningState());
+}
+
+// A cover picture of an audio file is no picture of the medium.
+void MpvMediaPlayer::takePictureSize()
+{
+    if (observed_.albumArt)
+        return;
+    knownWidth_ = observed_.width;
+    knownHeight_ = observed_.height;
 }
 
 void MpvMediaPlayer::onFileEnded(qint64 entryId, MpvEndReason reason)

@@ -74,6 +74,7 @@ private:
     void onPlaybackRestarted();
     void onPropertyChanged(MpvCore::Observed which, const QVariant& value);
     void openWhenRunning();
+    void takePictureSize();
     void onFileEnded(qint64 entryId, MpvEndReason reason);
     void endMedium();
     void failMedium();

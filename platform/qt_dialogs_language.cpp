@@ -65,7 +65,8 @@ QString ChineseFileListModel::sizeText(qint64 bytes)
         value /= 1024;
         ++power;
     }
-    const QString number = chinese().toString(value, 'f', 2).remove(QRegularExpression("\\.?0+$"));
+    static const QRegularExpression trailingZeros(QStringLiteral("\\.?0+$"));
+    const QString number = chinese().toString(value, 'f', 2).remove(trailingZeros);
     return number + QLatin1Char(' ') + QString::fromUtf16(units[power]);
 }
 

@@ -10,15 +10,20 @@
 #include "playlist/playlist_entries.h"
 #include "playlist/scan_filter.h"
 
-
 namespace FolderScan {
 
 namespace {
 
-bool pump(Form1& form, const QString& line)
+// The dispatcher stays off while the scan shows its progress.
+void showProgress(Form1& form, const QString& line)
 {
     form.Timer1.stop();
     form.ditiao.setCaption(line);
+}
+
+bool pump(Form1& form, const QString& line)
+{
+    showProgress(form, line);
     EventDelivery::deliverPending();
     return form.state.scan_cancel == kCancelled;
 }
@@ -26,9 +31,7 @@ bool pump(Form1& form, const QString& line)
 // Lets the window paint the first progress line before the walk.
 void firstLine(Form1& form, const QString& root)
 {
-    const QString line = FolderWalk::progressLine(root, FolderWalk::Phase::Folders, 1, 0);
-    form.Timer1.stop();
-    form.ditiao.setCaption(line);
+    showProgress(form, FolderWalk::progressLine(root, FolderWalk::Phase::Folders, 1, 0));
     EventDelivery::deliverFor(100);
 }
 
