@@ -81,6 +81,10 @@ struct Switchboard {
     Operation<void()> popupImageMenu{"popupImageMenu"};
     // The print preview Form2: recomputes its layout and shows it modeless.
     Operation<void()> showPrintPreview{"showPrintPreview"};
+    // Whether the print preview's image holds a picture, and hiding the
+    // preview; the menu refresh uses both.
+    Operation<bool()> printPreviewHoldsPicture{"printPreviewHoldsPicture"};
+    Operation<void()> hidePrintPreview{"hidePrintPreview"};
 
     // --- window chrome ---
     // The skin painter; repaints only after a change of the outer size.

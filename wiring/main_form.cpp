@@ -28,4 +28,6 @@ void MainForm::wireFeaturesStillToCome()
     removeTrayIcon = [] {};
     showFloatingToolbar = [] {};
     showPrintPreview = [] {};
+    printPreviewHoldsPicture = [] { return false; };
+    hidePrintPreview = [] {};
 }
