@@ -4,6 +4,7 @@
 #include "core/display_mode.h"
 #include "core/flags.h"
 #include "core/version.h"
+#include "desktop/mpris_service.h"
 #include "chrome/form_resize.h"
 #include "chrome/window/label_bar_view.h"
 #include "window/menu_view.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +63,20 @@ void MainWindow::load(const QStringList& arguments, const QPoint& where)
     show();
     form_->Timer1.start();
     activateWindow();
+    // Off the way to the first picture: the bus round trips wait a turn.
+    QTimer::singleShot(0, this, &MainWindow::startMediaInterface);
+}
+
+void MainWindow::startMediaInterface()
+{
+    auto raise = [this] {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        QWidget::raise();
+        activateWindow();
+    };
+    mpris_ = std::make_unique<MprisService>(*form_, raise);
+    if (!mpris_->start())
+        mpris_.reset();
 }
 
 MainWindow::~MainWindow()

@@ -12,6 +12,7 @@
 
 class ListMenuPopup;
 class MediaPlayer;
+class MprisService;
 class MenuView;
 class NoDriveMci;
 class SystemVolume;
@@ -54,6 +55,8 @@ private:
     void createSliderPanel();
     // The open-file dialog with its preview panel replaces the plain one.
     void createOpenFileDialog();
+    // The desktop's media controls, once the window is up.
+    void startMediaInterface();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -66,6 +69,7 @@ private:
     WidgetWindowFrame frame_{this};
     std::unique_ptr<MainForm> form_;
     std::unique_ptr<QtDialogs> dialogs_;
+    std::unique_ptr<MprisService> mpris_;
     MenuView* shortcutMenu_ = nullptr;
     ListMenuPopup* listMenu_ = nullptr;
     MenuView* sortMenu_ = nullptr;
