@@ -27,6 +27,8 @@ test_pkgs=(
   ffmpeg sox poppler-utils trayer imagemagick xdotool
   # the command-line player the playback benchmark compares with
   mpv
+  # a session bus of the tests' own, and the media-key tool that drives it
+  dbus-daemon dbus-bin playerctl
 )
 
 case "${1:-run}" in

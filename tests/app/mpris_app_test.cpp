@@ -97,8 +97,8 @@ TEST_F(MprisApp, PlayerctlControlsThePlayingProgram)
     // Quit closes the program as its Exit item does: the list is stored.
     QProcess quit;
     quit.setProcessEnvironment(environment());
-    quit.start("busctl", {"--user", "call", "org.mpris.MediaPlayer2.xuanyinfang", "/org/mpris/MediaPlayer2",
-                          "org.mpris.MediaPlayer2", "Quit"});
+    quit.start("dbus-send", {"--session", "--type=method_call", "--dest=org.mpris.MediaPlayer2.xuanyinfang",
+                             "/org/mpris/MediaPlayer2", "org.mpris.MediaPlayer2.Quit"});
     quit.waitForFinished(10000);
     ASSERT_TRUE(app_.waitForFinished(10000));
     QFile list(dir_.filePath("app/数据库/播放列表.qmx"));
