@@ -2,6 +2,10 @@
 
 #include "core/designed_menus.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 Form1::Form1(const Form1Controls& controls)
     : kuaijiecaidan1(designedShortcutMenu()),
       WindowsMediaPlayer1(controls.WindowsMediaPlayer1),
@@ -16,4 +20,14 @@ Form1::Form1(const Form1Controls& controls)
     Timer1.setInterval(200);
     Timer_end.setInterval(100);
     Timer3.setInterval(200);
+}
+
+QString Form1::userPath(const QString& relative) const
+{
+    if (!QFileInfo::exists(programPath(QString::fromLatin1(kInstalledMark))))
+        return programPath(relative);
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/xuanyinfang/");
+    QDir().mkpath(base + QStringLiteral("数据库"));
+    return base + relative;
 }

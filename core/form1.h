@@ -104,6 +104,12 @@ public:
         return programDir.endsWith(QLatin1Char('/')) ? programDir + relative
                                                      : programDir + QLatin1Char('/') + relative;
     }
+    // A file the program writes (数据库/…, v.sz): beside the executable in
+    // an application folder; in the user's data folder
+    // (~/.local/share/xuanyinfang) for an installed program, whose folder
+    // is not the user's. The install marks its folder with kInstalledMark.
+    QString userPath(const QString& relative) const;
+    static constexpr const char* kInstalledMark = ".installed";
     // Message, input and file dialogs; without them every dialog counts as cancelled.
     Dialogs* dialogs = nullptr;
 

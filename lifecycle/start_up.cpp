@@ -43,7 +43,7 @@ void StartUp::loadSteps()
     form_.chengxutuxiang(QString());
     chengxukaishi();
     form_.state.start_pending = Flag::StartPending;
-    if (newsPopupsForbidden(form_.programPath(QStringLiteral("v.sz"))))
+    if (newsPopupsForbidden(form_.userPath(QStringLiteral("v.sz"))))
         form_.bangzhu1[HelpItem::NoNewsPopups].checked = true;
 }
 
@@ -69,7 +69,7 @@ void StartUp::chengxukaishi()
 
 QString StartUp::startupListText() const
 {
-    return ListFile::startupText(form_.programPath(ListFile::kCurrentList));
+    return ListFile::startupText(form_.userPath(ListFile::kCurrentList));
 }
 
 void StartUp::shijian1()

@@ -56,7 +56,7 @@ void HelpMenu::toggleNewsSwitch()
 {
     MenuItem& item = form_.bangzhu1[HelpItem::NoNewsPopups];
     item.checked = !item.checked;
-    QSaveFile file(form_.programPath(QStringLiteral("v.sz")));
+    QSaveFile file(form_.userPath(QStringLiteral("v.sz")));
     if (file.open(QIODevice::WriteOnly)) {
         file.write(item.checked ? "True\r\n" : "False\r\n");
         file.commit();

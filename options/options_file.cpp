@@ -43,8 +43,8 @@ void OptionsFile::cunchuxuanxiang()
     // storing those would replace the user's options and list.
     if (form_.state.start_up_running)
         return;
-    GbText::writeFile(form_.programPath(kPath), lines());
-    ListFile::write(form_.programPath(ListFile::kCurrentList), PlaylistEntries::fullPaths(form_));
+    GbText::writeFile(form_.userPath(kPath), lines());
+    ListFile::write(form_.userPath(ListFile::kCurrentList), PlaylistEntries::fullPaths(form_));
 }
 
 QStringList OptionsFile::lines() const
@@ -68,7 +68,7 @@ QStringList OptionsFile::lines() const
 
 void OptionsFile::readAtStartup()
 {
-    const QStringList read = GbText::readFileLines(form_.programPath(kPath), OptionValues::kLineCount);
+    const QStringList read = GbText::readFileLines(form_.userPath(kPath), OptionValues::kLineCount);
     const OptionValues::Plan plan = OptionValues::plan(
         read, int(form_.huamian.items().size()), int(form_.beijing1.items().size()));
 
