@@ -51,7 +51,8 @@ QString argumentsToListText(const QStringList& arguments, const QString& working
     QString text;
     const QDir dir(workingDir);
     for (const QString& argument : arguments) {
-        if (argument.isEmpty())
+        // A list entry ends at a line end: a name holding one can't be an entry.
+        if (argument.isEmpty() || argument.contains(kCr) || argument.contains(u'\n'))
             continue;
         appendPiece(text, QDir::cleanPath(dir.absoluteFilePath(argument)), readList);
     }

@@ -15,6 +15,7 @@ using ListFileText = std::function<QString(const QString& path)>;
 QString commandLineToListText(const QString& commandLine, const ListFileText& readList);
 
 // The program's arguments as Linux hands them over: each one a path,
-// relative ones taken from the working folder.
+// relative ones taken from the working folder. A name holding a line end
+// is left out.
 QString argumentsToListText(const QStringList& arguments, const QString& workingDir,
                             const ListFileText& readList);

@@ -53,4 +53,13 @@ TEST(LinuxArguments, MissingFilesStayEntriesAndUnreadableListsAddNothing)
     EXPECT_EQ(text, "/nowhere/gone.mp3\r");
 }
 
+// A list entry ends at a line end, so a name holding one can't be an
+// entry: it would turn into two entries, the second a relative piece.
+TEST(LinuxArguments, ANameWithALineEndIsLeftOut)
+{
+    const QString text = argumentsToListText({"/music/a\rb.mp3", "/music/c\nd.mp3", "/music/e.mp3"},
+                                              "/", fakeListFile);
+    EXPECT_EQ(text, "/music/e.mp3\r");
+}
+
 } // namespace
