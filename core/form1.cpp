@@ -16,4 +16,5 @@ Form1::Form1(const Form1Controls& controls)
     Timer1.setInterval(200);
     Timer_end.setInterval(100);
     Timer3.setInterval(200);
+    Timer_tan.setInterval(1000);
 }
