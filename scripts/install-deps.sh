@@ -27,6 +27,8 @@ test_pkgs=(
   ffmpeg sox poppler-utils trayer imagemagick xdotool
   # the command-line player the playback benchmark compares with
   mpv
+  # the news popup under a window manager, the online state against a NetworkManager stand-in
+  openbox dbus python3-dbusmock
 )
 
 case "${1:-run}" in
