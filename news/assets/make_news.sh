@@ -20,7 +20,7 @@ convert -size 516x522 gradient:'#2b6ca3'-'#163a5c' \
   -stroke '#ffffff' -strokewidth 3 -draw 'stroke-linecap round' \
   -draw 'line 481,9 497,25' -draw 'line 497,9 481,25' \
   -stroke '#8fb8dd' -strokewidth 2 -fill none -draw 'rectangle 5,45 499,507' \
-  "PNG24:$out/背景.png"
+  -define png:exclude-chunks=date,time "PNG24:$out/背景.png"
 
 # Header pictures: 245 x 60 px each, a colour band with a topic and a motif.
 topics=(今日要闻 音乐 影视 科技 生活 读书 旅行 体育 健康 美食)
@@ -32,21 +32,21 @@ for k in $(seq 0 9); do
     -fill 'rgba(255,255,255,0.25)' -draw "circle $((440 - k * 5)),30 $((440 - k * 5)),$((8 + k))" \
     -font "$font" -fill '#ffffff' -pointsize 36 -annotate +22+58 "璇音坊资讯" \
     -pointsize 26 -annotate +24+100 "${topics[$k]}" \
-    "PNG24:$out/标题$k.png"
+    -define png:exclude-chunks=date,time "PNG24:$out/标题$k.png"
 done
 
 # Two small pictures of the page.
 convert -size 160x100 gradient:'#f6d365'-'#fda085' \
-  -fill '#ffffff' -draw 'polygon 62,30 62,70 100,50' "PNG24:$out/图片1.png"
+  -fill '#ffffff' -draw 'polygon 62,30 62,70 100,50' -define png:exclude-chunks=date,time "PNG24:$out/图片1.png"
 convert -size 160x100 gradient:'#a1c4fd'-'#c2e9fb' \
   -fill '#2b6ca3' -draw 'rectangle 30,60 44,80' -draw 'rectangle 56,40 70,80' \
-  -draw 'rectangle 82,25 96,80' -draw 'rectangle 108,50 122,80' "PNG24:$out/图片2.png"
+  -draw 'rectangle 82,25 96,80' -draw 'rectangle 108,50 122,80' -define png:exclude-chunks=date,time "PNG24:$out/图片2.png"
 
 cat >"$out/新闻.html" <<'HTML'
 <html>
 <head><meta charset="utf-8"><title>璇音坊资讯</title></head>
 <body style="font-size: 9pt; color: #222222; margin: 0;">
-<div style="height: 58px;"></div>
+<p style="margin: 0; line-height: 50px;">&nbsp;</p>
 <p style="margin: 4px 8px;"><b>璇音坊 10.90 版发布</b><br>
 新版本支持把整个文件夹加入播放列表，看图时可以随意缩放和拖动，还能打印喜欢的画面。</p>
 <p style="margin: 4px 8px;"><img src="图片1.png" width="80" height="50" align="left">
