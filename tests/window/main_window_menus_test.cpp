@@ -170,6 +170,13 @@ const QList<MenuEffect> kEffects = {
      [](GlueWindow& w) { EXPECT_EQ(w.openedUrls, QList<QUrl>{QUrl(HelpMenu::homePage() + "/")}); }},
     {"AboutBox", {"帮助(&H)", "关于...(&C)"},
      [](GlueWindow& w) { EXPECT_EQ(w.closer.closedDialogs.size(), 1); }},
+    {"NewsPopup", {"帮助(&H)", "新闻资讯(&W)"},
+     [](GlueWindow&) {
+         const QWidgetList windows = QApplication::topLevelWidgets();
+         EXPECT_EQ(std::count_if(windows.cbegin(), windows.cend(),
+                                 [](QWidget* w) { return w->isVisible() && w->windowTitle() == "新闻资讯"; }),
+                   1);
+     }},
     {"PlayFileCancelled", {"文件(&F)", "播放文件(&O)"},
      [](GlueWindow& w) {
          EXPECT_EQ(w.closer.closedDialogs.size(), 1);
