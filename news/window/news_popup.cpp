@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
@@ -39,7 +40,11 @@ NewsPopup::NewsPopup(const QString& folder, const std::function<double()>& rando
     // A popup that rises by itself does not take the keyboard away.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(twipsToPixels(NewsPopupLayout::kWidth), twipsToPixels(NewsPopupLayout::kHeight));
-    setStyleSheet(QStringLiteral("NewsPopup { background: #1d4e7a; }"));
+    // Beside and without the background picture: its deep blue.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(0x1d, 0x4e, 0x7a));
+    setPalette(face);
+    setAutoFillBackground(true);
     createControls(folder);
     Form_Load(folder, random);
 }
@@ -64,6 +69,7 @@ void NewsPopup::createControls(const QString& folder)
     Picture1_ = placedLabel(Picture2_, NewsPopupLayout::kPicture1);
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1_->setStyleSheet(QStringLiteral("background: white;"));
+    Picture1_->setAccessibleName(QStringLiteral("新闻图片"));
     pane_ = new NewsPane(Picture1_);
     pane_->move(NewsPopupLayout::kWebBrowser1.toPixels().topLeft());
     const auto quiet = [this] { pane_->Silent = true; };
