@@ -215,3 +215,18 @@ TEST(MainWindowMenus, ListMenuEntryBecomesTheCurrentOne)
 }
 
 } // namespace
+
+// The news scheduler ticks every second from the start and waits, like the
+// dispatcher, while an entry opens.
+TEST(MainWindowNews, TheSchedulerRunsEverySecondFromTheStart)
+{
+    GlueWindow w(glueMedia().list());
+    QTimer& timer = w.form().Timer_tan;
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 1000);
+    EXPECT_TRUE(w.form().timersHeldWhileOpening.contains(&timer));
+    w.form().newsScheduler.isOnline = [] { return true; };
+    EXPECT_TRUE(waitUntil([&] { return w.form().newsScheduler.online_ticks > 0; }, 3000));
+    EXPECT_GE(w.form().newsScheduler.popup_delay, 180);
+    EXPECT_LE(w.form().newsScheduler.popup_delay, 299);
+}
