@@ -20,6 +20,7 @@ Form1::Form1(const Form1Controls& controls)
     Timer1.setInterval(200);
     Timer_end.setInterval(100);
     Timer3.setInterval(200);
+    Timer_tan.setInterval(1000);
 }
 
 QString Form1::userPath(const QString& relative) const

@@ -85,6 +85,7 @@ public:
     MenuArray kuaijiecaidan1; // shortcut menu
     QTimer Timer1;            // the 200 ms dispatcher
     QTimer Timer_end;         // ends the program 100 ms after the first close request
+    QTimer Timer_tan;         // the 1000 ms news popup scheduler, running from the start
     MenuArray liebiao = designedListMenu();       // the playlist (List menu bofangliebiao)
     MenuArray paixu1 = designedSortMenu();        // sort menu
     MenuArray xuanxiang1 = designedOptionsMenu(); // Options menu

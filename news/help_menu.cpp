@@ -44,7 +44,8 @@ void HelpMenu::bangzhu1_Click(int Index)
         break;
     case HelpItem::About:
         if (form_.dialogs)
-            form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."));
+            form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."),
+                                     Dialogs::Icon::Exclamation);
         break;
     default: reportUnhandledItem("bangzhu1", Index); break;
     }

@@ -19,10 +19,14 @@ public:
         QString fileName;
     };
 
+    // The symbol a message box shows beside its text.
+    enum class Icon { None, Exclamation };
+
     virtual ~Dialogs() = default;
 
     // A message box with an OK button.
-    virtual void messageBox(const QString& text, const QString& title = {}) = 0;
+    virtual void messageBox(const QString& text, const QString& title = {},
+                            Icon icon = Icon::None) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool question(const QString& text, const QString& title) = 0;
     // An input box; the empty string when cancelled.

@@ -70,11 +70,13 @@ QStringList toQtNameFilters(const QString& filter)
     return result;
 }
 
-void QtDialogs::messageBox(const QString& text, const QString& title)
+void QtDialogs::messageBox(const QString& text, const QString& title, Icon icon)
 {
     // Messages break their lines with CR LF or a lone CR; a label breaks at LF.
     const QString shown = QString(text).replace("\r\n", "\n").replace(u'\r', u'\n');
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(title), shown, QMessageBox::Ok, parent_);
+    const QMessageBox::Icon symbol =
+        icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(symbol, windowTitle(title), shown, QMessageBox::Ok, parent_);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

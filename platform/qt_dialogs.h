@@ -12,7 +12,8 @@ class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
-    void messageBox(const QString& text, const QString& title = {}) override;
+    void messageBox(const QString& text, const QString& title = {},
+                    Icon icon = Icon::None) override;
     bool question(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;

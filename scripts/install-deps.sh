@@ -31,6 +31,8 @@ test_pkgs=(
   dbus-daemon dbus-bin playerctl
   # the package: its library dependencies found by dpkg-shlibdeps, its desktop entry checked
   dpkg-dev desktop-file-utils
+  # the news popup under a window manager, the online state against a NetworkManager stand-in
+  openbox dbus python3-dbusmock
 )
 
 case "${1:-run}" in

@@ -12,6 +12,7 @@
 #include "platform/desktop_system_volume.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
+#include "news/window/news_popup_host.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -62,6 +63,7 @@ void MainWindow::load(const QStringList& arguments, const QPoint& where)
         return;
     show();
     form_->Timer1.start();
+    form_->Timer_tan.start();
     activateWindow();
     // Off the way to the first picture: the bus round trips wait a turn.
     QTimer::singleShot(0, this, &MainWindow::startMediaInterface);
@@ -84,6 +86,7 @@ MainWindow::~MainWindow()
     form_->Timer1.stop();
     form_->Timer3.stop();
     form_->Timer_end.stop();
+    form_->Timer_tan.stop();
     // The widgets show the model and hand input to it, so they go before
     // it; the controls and players only hold guarded pointers to them.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -129,6 +132,7 @@ void MainWindow::createControls()
     createAudioMenu();
     createFileMenus();
     createHelpMenu();
+    new NewsPopupHost(*form_, form_->helpMenu, form_->newsScheduler, this);
     placeStatusLine();
     form_->skinPainter.surfaceChanged.connect(this, [this] { update(); });
     createLabelBar();

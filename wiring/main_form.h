@@ -11,6 +11,7 @@
 #include "core/form1.h"
 #include "lifecycle/start_up.h"
 #include "news/help_menu.h"
+#include "news/news_scheduler.h"
 #include "options/options_file.h"
 #include "options/options_menu.h"
 #include "pictures/backgrounds.h"
@@ -96,5 +97,6 @@ public:
     SkinPainter skinPainter{*this};
     SliderPanel sliderPanel{*this};
     HelpMenu helpMenu{*this};
+    NewsScheduler newsScheduler{*this};
     LabelMenuBar menuBar;
 };

@@ -1,8 +1,8 @@
 #include "scripted_dialogs.h"
 
-void ScriptedDialogs::messageBox(const QString& text, const QString& title)
+void ScriptedDialogs::messageBox(const QString& text, const QString& title, Icon icon)
 {
-    shown << Shown{"message", text, title, {}, {}};
+    shown << Shown{"message", text, title, {}, {}, icon};
 }
 
 bool ScriptedDialogs::question(const QString& text, const QString& title)

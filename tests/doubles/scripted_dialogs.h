@@ -16,9 +16,11 @@ public:
         QString title;
         QString defaultText;
         FileRequest request; // file dialogs (and the folder dialog's start folder)
+        Icon icon = Icon::None; // message boxes
     };
 
-    void messageBox(const QString& text, const QString& title = {}) override;
+    void messageBox(const QString& text, const QString& title = {},
+                    Icon icon = Icon::None) override;
     bool question(const QString& text, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;

@@ -63,6 +63,7 @@ TEST(HelpMenu, AboutBoxShowsTheVersionLineByLine)
     f.help.bangzhu1_Click(HelpItem::About);
     ASSERT_EQ(f.dialogs.shown.size(), 1);
     EXPECT_EQ(f.dialogs.shown[0].title, "关于璇音坊...");
+    EXPECT_EQ(f.dialogs.shown[0].icon, Dialogs::Icon::Exclamation);
     const QStringList lines = f.dialogs.shown[0].text.split('\r');
     ASSERT_EQ(lines.size(), 8); // seven lines, each ended by CR
     EXPECT_EQ(lines[0], "  璇音坊");

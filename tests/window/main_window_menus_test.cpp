@@ -170,6 +170,13 @@ const QList<MenuEffect> kEffects = {
      [](GlueWindow& w) { EXPECT_EQ(w.openedUrls, QList<QUrl>{QUrl(HelpMenu::homePage() + "/")}); }},
     {"AboutBox", {"帮助(&H)", "关于...(&C)"},
      [](GlueWindow& w) { EXPECT_EQ(w.closer.closedDialogs.size(), 1); }},
+    {"NewsPopup", {"帮助(&H)", "新闻资讯(&W)"},
+     [](GlueWindow&) {
+         const QWidgetList windows = QApplication::topLevelWidgets();
+         EXPECT_EQ(std::count_if(windows.cbegin(), windows.cend(),
+                                 [](QWidget* w) { return w->isVisible() && w->windowTitle() == "新闻资讯"; }),
+                   1);
+     }},
     {"PlayFileCancelled", {"文件(&F)", "播放文件(&O)"},
      [](GlueWindow& w) {
          EXPECT_EQ(w.closer.closedDialogs.size(), 1);
@@ -208,3 +215,18 @@ TEST(MainWindowMenus, ListMenuEntryBecomesTheCurrentOne)
 }
 
 } // namespace
+
+// The news scheduler ticks every second from the start and waits, like the
+// dispatcher, while an entry opens.
+TEST(MainWindowNews, TheSchedulerRunsEverySecondFromTheStart)
+{
+    GlueWindow w(glueMedia().list());
+    QTimer& timer = w.form().Timer_tan;
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 1000);
+    EXPECT_TRUE(w.form().timersHeldWhileOpening.contains(&timer));
+    w.form().newsScheduler.isOnline = [] { return true; };
+    EXPECT_TRUE(waitUntil([&] { return w.form().newsScheduler.online_ticks > 0; }, 3000));
+    EXPECT_GE(w.form().newsScheduler.popup_delay, 180);
+    EXPECT_LE(w.form().newsScheduler.popup_delay, 299);
+}
