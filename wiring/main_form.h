@@ -18,6 +18,7 @@
 #include "pictures/picture_mouse.h"
 #include "pictures/picture_placement.h"
 #include "pictures/picture_zoom.h"
+#include "pictures/print_preview.h"
 #include "pictures/start_pictures.h"
 #include "playback/end_of_media.h"
 #include "playback/entry_navigation.h"
@@ -57,6 +58,7 @@ private:
     void wireChrome();
     void wireOptions();
     void wireHelp();
+    void wirePrintPreview();
     void wireFeaturesStillToCome();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
@@ -97,4 +99,5 @@ public:
     SliderPanel sliderPanel{*this};
     HelpMenu helpMenu{*this};
     LabelMenuBar menuBar;
+    Form2 form2{*this}; // the print preview
 };
