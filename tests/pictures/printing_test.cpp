@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr double kTwipsPerPoint = 20;
-
 struct PdfCase {
     const char* name;
     int orientation; // 0 portrait, 1 landscape
@@ -57,16 +55,8 @@ TEST_P(PrintToPdf, PictureLandsWhereThePreviewShowsIt)
     ASSERT_FALSE(page.isNull());
     EXPECT_EQ(page.size(), c.pageInPoints);
 
-    // Where the preview's numbers put it: the margin less the unprintable
-    // edge, from the printable area's top left, at the printed size.
-    const double edge = c.orientation == 0 ? 7.4 : 12.4;
-    const QRectF printable = printer.printer().pageLayout().paintRect(QPageLayout::Point);
-    const double mm = 56.7 / kTwipsPerPoint;
-    const PreviewState& s = f.state();
-    const QRectF expected(printable.left() + (s.Text1[1].text.toDouble() - 2) * mm,
-                          printable.top() + (s.Text1[2].text.toDouble() - edge) * mm,
-                          s.Text1[3].text.toDouble() * mm, s.Text1[4].text.toDouble() * mm);
-    const QRect landed = redArea(page);
+    const QRectF expected = expectedArea(f.state(), printer.printer().pageLayout());
+    const QRect landed = inkedArea(page);
     EXPECT_NEAR(landed.left(), expected.left(), 1.5);
     EXPECT_NEAR(landed.top(), expected.top(), 1.5);
     EXPECT_NEAR(landed.width(), expected.width(), 2);
