@@ -11,6 +11,7 @@
 #include <memory>
 
 class ListMenuPopup;
+class QtPicturePrinter;
 class MediaPlayer;
 class MenuView;
 class NoDriveMci;
@@ -54,6 +55,8 @@ private:
     void createSliderPanel();
     // The open-file dialog with its preview panel replaces the plain one.
     void createOpenFileDialog();
+    // The print preview and the system's printer behind it.
+    void createPrintPreview();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -73,4 +76,6 @@ private:
     MenuView* imageMenu_ = nullptr;
     // What each label of the menu bar pops up, at a point on the screen.
     std::function<void(const QPoint&)> labelMenus_[LabelMenuBar::kLabels];
+    std::unique_ptr<QtPicturePrinter> printer_;
+    QPointer<QWidget> printPreview_;
 };

@@ -48,7 +48,7 @@ void SkinnedButtonView::paintEvent(QPaintEvent*)
         painter.drawImage(rect(), face_);
     painter.setPen(captionColour());
     painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         painter.setPen(QPen(captionColour(), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(3, 3, -4, -4));
