@@ -187,6 +187,7 @@ void Form2::printerSetup()
     if (!printer) {
         if (form1_.dialogs)
             form1_.dialogs->messageBox(PrintError);
+        gaibian_all();
         return;
     }
     const int orientation = printer->orientation();

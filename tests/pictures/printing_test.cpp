@@ -92,11 +92,19 @@ TEST(PrinterDialog, CancelledOrAccepted)
     QtPicturePrinter printer;
     printer.printer().setOutputFormat(QPrinter::PdfFormat);
     printer.setOrientation(PicturePrinter::Landscape);
-    const auto answer = [](bool accept) {
-        QTimer::singleShot(200, [accept] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                accept ? dialog->accept() : dialog->reject();
-        });
+    // Answers the dialog once it is up.
+    QTimer answerer;
+    answerer.setInterval(50);
+    bool accepting = false;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            answerer.stop();
+            accepting ? dialog->accept() : dialog->reject();
+        }
+    });
+    const auto answer = [&](bool accept) {
+        accepting = accept;
+        answerer.start();
     };
     answer(false);
     EXPECT_EQ(printer.setupDialog(), PicturePrinter::Setup::Cancelled);
