@@ -158,4 +158,7 @@ public:
     MenuArray bili1 = designedPercentMenu();
     ImageControl beijing_linshi;
     MousePointerState Image1Pointer;
+    // The print preview's picture: the display refresh hands it the
+    // natural-size picture; the preview window shows and prints it.
+    PanelImage printPreviewImage;
 };

@@ -163,7 +163,7 @@ void DisplayRefresh::placeVideo(ContentArea a)
 }
 
 // The start-picture player and the stretched image take the frame's inner
-// size, and the image shows the natural-size picture.
+// size; the image and the print preview show the natural-size picture.
 void DisplayRefresh::finalSizing()
 {
     const PlacedControl& frame = form_.Picture1;
@@ -176,4 +176,6 @@ void DisplayRefresh::finalSizing()
     }
     if (form_.Image1.picture().cacheKey() != form_.Image2.picture().cacheKey())
         form_.Image1.setPicture(form_.Image2.picture());
+    if (form_.printPreviewImage.picture().cacheKey() != form_.Image2.picture().cacheKey())
+        form_.printPreviewImage.setPicture(form_.Image2.picture());
 }

@@ -25,6 +25,8 @@ test_pkgs=(
   clang libclang-rt-14-dev
   xvfb xauth pulseaudio pulseaudio-utils alsa-utils
   ffmpeg sox poppler-utils trayer imagemagick xdotool
+  # a private cupsd with a raw socket queue for the printing test
+  cups
   # the command-line player the playback benchmark compares with
   mpv
   # a session bus of the tests' own, and the media-key tool that drives it

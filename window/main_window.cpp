@@ -9,6 +9,7 @@
 #include "chrome/window/label_bar_view.h"
 #include "window/menu_view.h"
 #include "pictures/window/picture_input.h"
+#include "pictures/window/qt_picture_printer.h"
 #include "platform/desktop_system_volume.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
@@ -138,6 +139,7 @@ void MainWindow::createControls()
     createLabelBar();
     createSliderPanel();
     createOpenFileDialog();
+    createPrintPreview();
 }
 
 // The label menu bar pops up the same menus as the Alt keys.

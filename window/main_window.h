@@ -11,6 +11,7 @@
 #include <memory>
 
 class ListMenuPopup;
+class QtPicturePrinter;
 class MediaPlayer;
 class MprisService;
 class MenuView;
@@ -57,6 +58,8 @@ private:
     void createOpenFileDialog();
     // The desktop's media controls, once the window is up.
     void startMediaInterface();
+    // The print preview and the system's printer behind it.
+    void createPrintPreview();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -77,4 +80,6 @@ private:
     MenuView* imageMenu_ = nullptr;
     // What each label of the menu bar pops up, at a point on the screen.
     std::function<void(const QPoint&)> labelMenus_[LabelMenuBar::kLabels];
+    std::unique_ptr<QtPicturePrinter> printer_;
+    QPointer<QWidget> printPreview_;
 };

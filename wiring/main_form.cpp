@@ -10,6 +10,7 @@ MainForm::MainForm(const Form1Controls& controls) : Form1(controls)
     wireChrome();
     wireOptions();
     wireHelp();
+    wirePrintPreview();
     wireFeaturesStillToCome();
 }
 
@@ -27,7 +28,4 @@ void MainForm::wireFeaturesStillToCome()
     firstRunRegistration = [] {};
     removeTrayIcon = [] {};
     showFloatingToolbar = [] {};
-    showPrintPreview = [] {};
-    printPreviewHoldsPicture = [] { return false; };
-    hidePrintPreview = [] {};
 }

@@ -19,6 +19,7 @@
 #include "pictures/picture_mouse.h"
 #include "pictures/picture_placement.h"
 #include "pictures/picture_zoom.h"
+#include "pictures/print_preview.h"
 #include "pictures/start_pictures.h"
 #include "playback/end_of_media.h"
 #include "playback/entry_navigation.h"
@@ -58,6 +59,7 @@ private:
     void wireChrome();
     void wireOptions();
     void wireHelp();
+    void wirePrintPreview();
     void wireFeaturesStillToCome();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
@@ -99,4 +101,5 @@ public:
     HelpMenu helpMenu{*this};
     NewsScheduler newsScheduler{*this};
     LabelMenuBar menuBar;
+    Form2 form2{*this}; // the print preview
 };
