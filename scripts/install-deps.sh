@@ -29,6 +29,8 @@ test_pkgs=(
   mpv
   # a session bus of the tests' own, and the media-key tool that drives it
   dbus-daemon dbus-bin playerctl
+  # the launch benchmark
+  python3
   # the package: its library dependencies found by dpkg-shlibdeps, its desktop entry checked
   dpkg-dev desktop-file-utils
 )
