@@ -22,6 +22,8 @@ fi
 
 status=0
 "$build_dir/bench/xy_startup_bench" "$build_dir/app/xuanyinfang" "$@" || status=1
+echo
+python3 bench/launch_bench.py "$build_dir/app/xuanyinfang" || status=1
 for bench in "$build_dir"/bench/xy_*_bench; do
   [ "$(basename "$bench")" = xy_startup_bench ] && continue
   echo

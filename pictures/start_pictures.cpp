@@ -32,15 +32,20 @@ void StartPictures::huamian_Click(int Index)
         form_.shijian2();
         return;
     }
+    // The second player shows a start picture only when none loads as a
+    // picture (a moving one); a still one is decoded once, into Image2.
+    QString lastTried;
+    bool loaded = false;
     for (const int j : PictureMenus::wrappedFrom(menu, Index)) {
-        const QString path = form_.programPath(PictureMenus::kStartPictureDir + menu.at(j).caption);
+        lastTried = form_.programPath(PictureMenus::kStartPictureDir + menu.at(j).caption);
         form_.state.media_error.clear();
-        form_.WindowsMediaPlayer2.setUrl(path);
-        if (PictureFile::loadInto(form_.Image2, path)) {
+        if (PictureFile::loadInto(form_.Image2, lastTried)) {
             PictureMenus::checkOnly(menu, j);
+            loaded = true;
             break;
         }
     }
+    form_.WindowsMediaPlayer2.setUrl(loaded ? QString() : lastTried);
     form_.shijian2();
 }
 

@@ -31,6 +31,8 @@ test_pkgs=(
   mpv
   # a session bus of the tests' own, and the media-key tool that drives it
   dbus-daemon dbus-bin playerctl
+  # the launch benchmark
+  python3
   # the package: its library dependencies found by dpkg-shlibdeps, its desktop entry checked
   dpkg-dev desktop-file-utils
   # the news popup under a window manager, the online state against a NetworkManager stand-in

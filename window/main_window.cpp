@@ -11,6 +11,7 @@
 #include "pictures/window/picture_input.h"
 #include "pictures/window/qt_picture_printer.h"
 #include "platform/desktop_system_volume.h"
+#include "platform/lazy_media_player.h"
 #include "platform/mpv_media_player.h"
 #include "platform/no_drive_mci.h"
 #include "news/window/news_popup_host.h"
@@ -104,7 +105,13 @@ void MainWindow::createControls()
     // Moves over the bare frame reach the window's hover reset.
     frame->setMouseTracking(true);
     picture1_ = std::make_unique<PictureFrameControl>(frame);
-    player2_ = std::make_unique<MpvMediaPlayer>(frame);
+    // The start picture's player is made when a start picture needs it.
+    player2_ = std::make_unique<LazyMediaPlayer>([frame] {
+        auto player = std::make_unique<MpvMediaPlayer>(frame);
+        // Beneath the picture, as if it had been there from the start.
+        player->videoWidget()->lower();
+        return player;
+    });
     auto* image1 = new PictureView(frame);
     image1->setAccessibleName(QStringLiteral("图片"));
     image1_ = std::make_unique<PictureViewControl>(image1, *picture1_);
