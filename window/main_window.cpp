@@ -5,6 +5,9 @@
 #include "core/flags.h"
 #include "core/version.h"
 #include "chrome/form_resize.h"
+#include "chrome/window/desktop_tray_icon.h"
+#include "chrome/window/floating_toolbar_view.h"
+#include "chrome/window/widget_main_window_control.h"
 #include "chrome/window/label_bar_view.h"
 #include "window/menu_view.h"
 #include "pictures/window/picture_input.h"
@@ -68,6 +71,7 @@ MainWindow::~MainWindow()
     form_->Timer1.stop();
     form_->Timer3.stop();
     form_->Timer_end.stop();
+    removeToolbarAndTray();
     // The widgets show the model and hand input to it, so they go before
     // it; the controls and players only hold guarded pointers to them.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -118,6 +122,7 @@ void MainWindow::createControls()
     createLabelBar();
     createSliderPanel();
     createOpenFileDialog();
+    createToolbarAndTray();
 }
 
 // The label menu bar pops up the same menus as the Alt keys.

@@ -10,11 +10,14 @@
 #include <functional>
 #include <memory>
 
+class DesktopTrayIcon;
+class FloatingToolbarView;
 class ListMenuPopup;
 class MediaPlayer;
 class MenuView;
 class NoDriveMci;
 class SystemVolume;
+class WidgetMainWindowControl;
 
 // The main window on screen. It shows what the handlers put into the
 // window's model (players, viewer frame, status line, menus), forwards
@@ -54,6 +57,9 @@ private:
     void createSliderPanel();
     // The open-file dialog with its preview panel replaces the plain one.
     void createOpenFileDialog();
+    // The floating toolbar and the tray icon.
+    void createToolbarAndTray();
+    void removeToolbarAndTray();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -73,4 +79,7 @@ private:
     MenuView* imageMenu_ = nullptr;
     // What each label of the menu bar pops up, at a point on the screen.
     std::function<void(const QPoint&)> labelMenus_[LabelMenuBar::kLabels];
+    std::unique_ptr<WidgetMainWindowControl> mainWindowControl_;
+    std::unique_ptr<FloatingToolbarView> toolbarView_;
+    std::unique_ptr<DesktopTrayIcon> trayIcon_;
 };

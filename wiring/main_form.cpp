@@ -11,6 +11,7 @@ MainForm::MainForm(const Form1Controls& controls) : Form1(controls)
     wireOptions();
     wireHelp();
     wireFeaturesStillToCome();
+    wireToolbarAndTray();
 }
 
 void MainForm::setCommandLine(const QStringList& arguments, const QString& workingDir)
@@ -19,14 +20,12 @@ void MainForm::setCommandLine(const QStringList& arguments, const QString& worki
 }
 
 // The parts of the program that are not there yet: the optical drives, the
-// file-type registration, the tray icon, the floating toolbar and the print
-// preview. Until they are, their steps have nothing to do.
+// file-type registration and the print preview. Until they are, their steps
+// have nothing to do.
 void MainForm::wireFeaturesStillToCome()
 {
     dedaoguangqu = [] {};
     firstRunRegistration = [] {};
-    removeTrayIcon = [] {};
-    showFloatingToolbar = [] {};
     showPrintPreview = [] {};
     printPreviewHoldsPicture = [] { return false; };
     hidePrintPreview = [] {};

@@ -3,9 +3,12 @@
 #include "audio/audio_menu.h"
 #include "audio/manual_control.h"
 #include "audio/toggles.h"
+#include "chrome/floating_toolbar.h"
 #include "chrome/label_menu_bar.h"
+#include "chrome/menu_refresh.h"
 #include "chrome/skin_painter.h"
 #include "chrome/slider_panel.h"
+#include "chrome/tray_menu.h"
 #include "lifecycle/dispatcher.h"
 #include "lifecycle/display_refresh.h"
 #include "core/form1.h"
@@ -58,6 +61,7 @@ private:
     void wireOptions();
     void wireHelp();
     void wireFeaturesStillToCome();
+    void wireToolbarAndTray();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
 
@@ -97,4 +101,8 @@ public:
     SliderPanel sliderPanel{*this};
     HelpMenu helpMenu{*this};
     LabelMenuBar menuBar;
+    // The floating toolbar, the menu refresh and the tray icon's menu.
+    Form4 form4{*this};
+    MenuRefresh menuRefresh{*this, form4};
+    Tray tray{*this};
 };
