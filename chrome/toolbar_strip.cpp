@@ -47,7 +47,8 @@ void ToolbarStrip::ensureSurface()
     surface_ = QImage(int(std::ceil(pixels.width() * ratio_)), int(std::ceil(pixels.height() * ratio_)),
                       QImage::Format_RGB32);
     surface_.setDevicePixelRatio(ratio_);
-    surface_.fill(Qt::black);
+    // Until a picture is painted, the toolbar's own blue.
+    surface_.fill(QColor(0, 0, 255));
 }
 
 bool ToolbarStrip::load(const QString& path)

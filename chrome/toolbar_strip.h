@@ -17,6 +17,8 @@ QString stripPictureName(StripLook look, bool restoreSet);
 // Image1 first; a picture that cannot be loaded leaves the strip as it was.
 class ToolbarStrip {
 public:
+    ToolbarStrip() { ensureSurface(); }
+
     // The strip's surface, at the screen's pixel ratio.
     const QImage& surface() const { return surface_; }
     void setDevicePixelRatio(double ratio);
