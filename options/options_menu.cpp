@@ -40,10 +40,10 @@ void OptionsMenu::xunhuan1_Click(int Index)
 void OptionsMenu::toggleToolbar()
 {
     QString& caption = form_.xuanxiang1[OptionsItem::Toolbar].caption;
-    if (caption == QLatin1String("关闭浮动工具条(&F)")) {
+    if (caption == u"关闭浮动工具条(&F)") {
         form_.hideFloatingToolbar();
         caption = QStringLiteral("打开浮动工具条(&F)");
-    } else if (caption == QLatin1String("打开浮动工具条(&F)")) {
+    } else if (caption == u"打开浮动工具条(&F)") {
         caption = QStringLiteral("关闭浮动工具条(&F)");
         form_.showFloatingToolbar();
     }
