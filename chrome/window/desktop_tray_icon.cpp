@@ -98,8 +98,12 @@ bool DesktopTrayIcon::create()
         return false;
     icon_ = new QSystemTrayIcon(picture_);
     icon_->setToolTip(tip_);
-    if (menu_)
+    if (menu_) {
+        // A panel may read the menu without opening it first: it takes
+        // its current items now.
+        QMetaObject::invokeMethod(menu_, "aboutToShow", Qt::DirectConnection);
         icon_->setContextMenu(menu_);
+    }
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
         if (why == QSystemTrayIcon::Trigger && leftClick_)
             leftClick_();
