@@ -17,6 +17,8 @@ run_pkgs=(
   # Without a CJK font every Chinese caption is drawn as boxes.
   fonts-wqy-microhei
   at-spi2-core
+  # the tray icon looks for an X11 notification area through xcb
+  libxcb1-dev
 )
 test_pkgs=(
   "${run_pkgs[@]}"
@@ -25,6 +27,8 @@ test_pkgs=(
   clang libclang-rt-14-dev
   xvfb xauth pulseaudio pulseaudio-utils alsa-utils
   ffmpeg sox poppler-utils trayer imagemagick xdotool
+  # the toolbar and tray tests: a window manager, a private session bus, window states
+  openbox dbus-daemon x11-utils
   # the command-line player the playback benchmark compares with
   mpv
 )

@@ -115,11 +115,14 @@ TEST(ToolbarOnScreen, DraggedByAHandleAndDockedOnRelease)
     // The window follows the position Timer1 sampled at the move before.
     QTest::qWait(100);
     moveTo({271, 215});
-    EXPECT_TRUE(waitUntil([&] { return t.view->x() == 267 && t.view->y() == 200; }, 1000))
+    // Within a pixel: the last sample may be the nudge's.
+    EXPECT_TRUE(waitUntil([&] { return qAbs(t.view->x() - 267) <= 1 && t.view->y() == 200; }, 1000))
         << t.view->x() << "," << t.view->y();
+    const int draggedTo = t.view->x();
     pointer({"mouseup", "1"});
-    EXPECT_TRUE(waitUntil([&] { return t.view->pos() == QPoint(267, 0); }, 1000))
+    EXPECT_TRUE(waitUntil([&] { return t.view->pos() == QPoint(draggedTo, 0); }, 1000))
         << t.view->x() << "," << t.view->y();
+    EXPECT_EQ(t.view->height(), 31);
 }
 
 TEST(ToolbarOnScreen, ButtonsRunTheirCommandsOnAPlayingMedium)
