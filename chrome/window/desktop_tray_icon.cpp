@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -16,8 +17,20 @@ constexpr int kLookAgainMs = 3000;
 
 const char* const kWatcher = "org.kde.StatusNotifierWatcher";
 
+// A session bus is there to ask: never start one just to look (the bus
+// library would launch a daemon that outlives the program).
+bool sessionBusPresent()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
+}
+
 bool statusNotifierHostPresent()
 {
+    if (!sessionBusPresent())
+        return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(QLatin1String(kWatcher)))
         return false;
