@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 #include "window/splash_window.h"
 #include "platform/alsa_mixer_volume.h"
+#include "platform/desktop_session.h"
 #include "platform/qt_dialogs_language.h"
 #include "platform/quit_signals.h"
 
@@ -33,6 +34,7 @@ void provideRuntimeDir()
 int main(int argc, char** argv)
 {
     provideRuntimeDir();
+    preferXWaylandOnWayland();
     routeAlsaMessagesToLog();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("璇音坊"));

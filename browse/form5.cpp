@@ -45,6 +45,10 @@ Form5::Form5(Form1& form, const Form5Controls& controls)
     WindowsMediaPlayer1.setEnableContextMenu(false);
 
     Timer1.setInterval(100);
+    // Held with the main window's timers while an entry opens; the list
+    // forgets the timers of previews that are gone.
+    form_.timersHeldWhileOpening.removeAll(QPointer<QTimer>());
+    form_.timersHeldWhileOpening << &Timer1;
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
     QObject::connect(&WindowsMediaPlayer1, &MediaPlayer::Click, &Timer1,
                      [this](int button) { WindowsMediaPlayer1_Click(button); });

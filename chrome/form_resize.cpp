@@ -12,5 +12,8 @@ void formResize(Form1& form)
         form.showFloatingToolbar();
     }
     form.chengxutuxiang(QString());
-    form.state.saved_window_state = state == WindowFrame::Minimized ? WindowFrame::Normal : state;
+    // The state a restore from the tray returns to: the last one that was
+    // not minimized, so a maximized window comes back maximized.
+    if (state != WindowFrame::Minimized)
+        form.state.saved_window_state = state;
 }

@@ -93,7 +93,10 @@ struct Switchboard {
     Operation<void()> hoverReset{"hoverReset"};
     // Shows the floating toolbar (the window was minimized).
     Operation<void()> showFloatingToolbar{"showFloatingToolbar"};
+    Operation<void()> hideFloatingToolbar{"hideFloatingToolbar"};
     Operation<void()> removeTrayIcon{"removeTrayIcon"};
+    // The tray menu qmx_tuopan1; its item 12 is every menu's exit.
+    Operation<void(int Index)> qmx_tuopan1_Click{"qmx_tuopan1_Click"};
 
     // --- options, File and shortcut menus ---
     Operation<void(int Index)> xuanxiang1_Click{"xuanxiang1_Click"};

@@ -18,10 +18,10 @@ void OptionsMenu::xuanxiang1_Click(int Index)
         else
             PlaylistEntries::splitDirectories(form_);
         break;
-    // Titles of submenus; the floating toolbar and the type registration
-    // are not there yet.
+    case OptionsItem::Toolbar: toggleToolbar(); break;
+    // Titles of submenus; the type registration is not there yet.
     case OptionsItem::Loop: case OptionsItem::Background: case OptionsItem::StartPicture: break;
-    case OptionsItem::Toolbar: case OptionsItem::Registration: break;
+    case OptionsItem::Registration: break;
     default: reportUnhandledItem("xuanxiang1", Index); break;
     }
 }
@@ -33,6 +33,20 @@ void OptionsMenu::xunhuan1_Click(int Index)
     for (int i = 0; i < 3; ++i)
         form_.xunhuan1[i].checked = (i == Index);
     form_.xuanxiang1[OptionsItem::NoPicturesInLoopAll].enabled = (Index == 0);
+}
+
+// The item's caption says what it does: "关闭…" hides the floating
+// toolbar, "打开…" shows it; each then switches to the other.
+void OptionsMenu::toggleToolbar()
+{
+    QString& caption = form_.xuanxiang1[OptionsItem::Toolbar].caption;
+    if (caption == u"关闭浮动工具条(&F)") {
+        form_.hideFloatingToolbar();
+        caption = QStringLiteral("打开浮动工具条(&F)");
+    } else if (caption == u"打开浮动工具条(&F)") {
+        caption = QStringLiteral("关闭浮动工具条(&F)");
+        form_.showFloatingToolbar();
+    }
 }
 
 void OptionsMenu::toggle(int index)

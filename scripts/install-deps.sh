@@ -17,6 +17,8 @@ run_pkgs=(
   # Without a CJK font every Chinese caption is drawn as boxes.
   fonts-wqy-microhei
   at-spi2-core
+  # the tray icon looks for an X11 notification area through xcb
+  libxcb1-dev
 )
 test_pkgs=(
   "${run_pkgs[@]}"
@@ -27,6 +29,8 @@ test_pkgs=(
   ffmpeg sox poppler-utils trayer imagemagick xdotool
   # a private cupsd with a raw socket queue for the printing test
   cups
+  # the toolbar and tray tests: a window manager, a private session bus, window states
+  openbox dbus-daemon x11-utils
   # the command-line player the playback benchmark compares with
   mpv
   # a session bus of the tests' own, and the media-key tool that drives it

@@ -6,6 +6,9 @@
 #include "core/version.h"
 #include "desktop/mpris_service.h"
 #include "chrome/form_resize.h"
+#include "chrome/window/desktop_tray_icon.h"
+#include "chrome/window/floating_toolbar_view.h"
+#include "chrome/window/widget_main_window_control.h"
 #include "chrome/window/label_bar_view.h"
 #include "window/menu_view.h"
 #include "pictures/window/picture_input.h"
@@ -89,6 +92,7 @@ MainWindow::~MainWindow()
     form_->Timer3.stop();
     form_->Timer_end.stop();
     form_->Timer_tan.stop();
+    removeToolbarAndTray();
     // The widgets show the model and hand input to it, so they go before
     // it; the controls and players only hold guarded pointers to them.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -147,6 +151,7 @@ void MainWindow::createControls()
     createSliderPanel();
     createOpenFileDialog();
     createPrintPreview();
+    createToolbarAndTray();
 }
 
 // The label menu bar pops up the same menus as the Alt keys.

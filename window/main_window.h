@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class DesktopTrayIcon;
+class FloatingToolbarView;
 class ListMenuPopup;
 class QtPicturePrinter;
 class MediaPlayer;
@@ -17,6 +19,7 @@ class MprisService;
 class MenuView;
 class NoDriveMci;
 class SystemVolume;
+class WidgetMainWindowControl;
 
 // The main window on screen. It shows what the handlers put into the
 // window's model (players, viewer frame, status line, menus), forwards
@@ -60,6 +63,9 @@ private:
     void startMediaInterface();
     // The print preview and the system's printer behind it.
     void createPrintPreview();
+    // The floating toolbar and the tray icon.
+    void createToolbarAndTray();
+    void removeToolbarAndTray();
 
     std::unique_ptr<MediaPlayer> player1_;
     std::unique_ptr<MediaPlayer> player2_;
@@ -82,4 +88,7 @@ private:
     std::function<void(const QPoint&)> labelMenus_[LabelMenuBar::kLabels];
     std::unique_ptr<QtPicturePrinter> printer_;
     QPointer<QWidget> printPreview_;
+    std::unique_ptr<WidgetMainWindowControl> mainWindowControl_;
+    std::unique_ptr<FloatingToolbarView> toolbarView_;
+    std::unique_ptr<DesktopTrayIcon> trayIcon_;
 };

@@ -3,9 +3,12 @@
 #include "audio/audio_menu.h"
 #include "audio/manual_control.h"
 #include "audio/toggles.h"
+#include "chrome/floating_toolbar.h"
 #include "chrome/label_menu_bar.h"
+#include "chrome/menu_refresh.h"
 #include "chrome/skin_painter.h"
 #include "chrome/slider_panel.h"
+#include "chrome/tray_menu.h"
 #include "lifecycle/dispatcher.h"
 #include "lifecycle/display_refresh.h"
 #include "core/form1.h"
@@ -61,6 +64,7 @@ private:
     void wireHelp();
     void wirePrintPreview();
     void wireFeaturesStillToCome();
+    void wireToolbarAndTray();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
 
@@ -102,4 +106,8 @@ public:
     NewsScheduler newsScheduler{*this};
     LabelMenuBar menuBar;
     Form2 form2{*this}; // the print preview
+    // The floating toolbar, the menu refresh and the tray icon's menu.
+    Form4 form4{*this};
+    MenuRefresh menuRefresh{*this, form4};
+    Tray tray{*this};
 };

@@ -44,7 +44,8 @@ void MainForm::fileMenuClick(int Index)
     switch (Index) {
     case FileMenu::PlayFiles: case FileMenu::AddFiles: FileMenu::playOrAddFiles(*this, Index); break;
     case FileMenu::SaveList: baocunliebiao(); break;
-    case FileMenu::Exit: formUnload(); break;
+    // Every exit item is the tray menu's.
+    case FileMenu::Exit: qmx_tuopan1_Click(TrayItem::Exit); break;
     // The optical drives are not there yet.
     case FileMenu::PlayDisc: case FileMenu::OpenTray: case FileMenu::CloseTray: break;
     default: reportUnhandledItem("wenjian1", Index); break;

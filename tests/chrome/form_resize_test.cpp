@@ -27,12 +27,13 @@ TEST(FormResize, StepsByWindowState)
     const Case cases[] = {
         {WindowFrame::Normal, {"hover", "paint:"}, 0, "打开浮动工具条(&F)"},
         {WindowFrame::Maximized, {"hover", "paint:"}, 2, "打开浮动工具条(&F)"},
-        {WindowFrame::Minimized, {"hover", "toolbar", "paint:"}, 0, "关闭浮动工具条(&F)"},
+        // Minimizing keeps the state the tray restores to.
+        {WindowFrame::Minimized, {"hover", "toolbar", "paint:"}, 2, "关闭浮动工具条(&F)"},
     };
     for (const Case& c : cases) {
         ResizeFixture f;
         f.window.state = c.state;
-        f.resizing.state.saved_window_state = 5;
+        f.resizing.state.saved_window_state = WindowFrame::Maximized;
         formResize(f.resizing);
         EXPECT_EQ(f.resizing.calls, c.calls) << c.state;
         EXPECT_EQ(f.resizing.state.saved_window_state, c.saved) << c.state;

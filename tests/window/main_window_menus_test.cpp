@@ -74,8 +74,12 @@ TEST(MainWindowMenus, EveryItemRunsAndTheListSurvives)
     for (int i = 0; i < before.size(); ++i)
         ASSERT_TRUE(w.chooseListEntry(i));
 
-    // Every menu's items were reached, submenus included.
+    // Every menu's items were reached, submenus included. In the idle mode
+    // the Image menu offers only the print preview, and that only while
+    // the preview holds a picture.
     for (const QString& title : kTopMenus) {
+        if (title == "图像(&T)" && !w.form().tuxiang1[ImageItem::PrintPreview].enabled)
+            continue;
         EXPECT_TRUE(std::any_of(chosen.cbegin(), chosen.cend(),
                                 [&](const QString& p) { return p.startsWith(title + " ▸ "); }))
             << title.toStdString();
@@ -135,8 +139,7 @@ const QList<MenuEffect> kEffects = {
     {"RandomStartPicture", {"选项(&X)", "随机开始画面(&S)"},
      [](GlueWindow& w) { EXPECT_TRUE(w.form().xuanxiang1[8].checked); }},
     {"FloatingToolbar", {"选项(&X)", "打开浮动工具条(&F)"},
-     [](GlueWindow& w) { EXPECT_EQ(w.form().xuanxiang1[10].caption, "关闭浮动工具条(&F)"); },
-     "the Options menu does not open the floating toolbar yet"},
+     [](GlueWindow& w) { EXPECT_EQ(w.form().xuanxiang1[10].caption, "关闭浮动工具条(&F)"); }},
     {"Mute", {"音频(&A)", "静音开关(&K)"},
      [](GlueWindow& w) {
          EXPECT_TRUE(w.form().yinping1[0].checked);

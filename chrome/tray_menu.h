@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/menu_array.h"
+
+class Form1;
+class MainWindowControl;
+class TrayIcon;
+
+// Item indices of the tray menu qmx_tuopan1 (6 does not exist).
+namespace TrayItem {
+inline constexpr int PlayFile = 0;
+inline constexpr int Play = 2;
+inline constexpr int Pause = 3;
+inline constexpr int Stop = 4;
+inline constexpr int HomePage = 8;
+inline constexpr int News = 9;
+inline constexpr int Nothing = 11;
+inline constexpr int Exit = 12;
+} // namespace TrayItem
+
+// The tray menu as designed: the news item shows once start-up has made it visible.
+MenuArray designedTrayMenu();
+
+// The tray icon of the main window and its menu: added at load with the
+// caption of that moment as its tip, removed at the close request. A left
+// click restores a minimized window; the desktop opens the menu on a right
+// click. Without an icon (none given) the menu's items stay reachable from
+// the main window's own menus.
+class Tray {
+public:
+    explicit Tray(Form1& form) : form_(form) {}
+
+    TrayIcon* icon = nullptr;
+    MainWindowControl* mainWindow = nullptr;
+    MenuArray qmx_tuopan1 = designedTrayMenu();
+
+    void tray_add();
+    void tray_set_tip(const QString& text);
+    void tray_remove();
+    // The left button was released over the icon.
+    void leftClick();
+    void qmx_tuopan1_Click(int Index);
+
+private:
+    void exit();
+
+    Form1& form_;
+    bool added_ = false;
+};

@@ -1,0 +1,7 @@
+#include "status_notifier_watcher.h"
+
+void StatusNotifierWatcher::RegisterStatusNotifierItem(const QString& service)
+{
+    items_ << service;
+    emit StatusNotifierItemRegistered(service);
+}
