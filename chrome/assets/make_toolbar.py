@@ -90,13 +90,5 @@ for look, name in names.items():
             "-units", "PixelsPerInch", "-density", "192", "-quality", "95",
             "-sampling-factor", "1x1", path], check=True)
 
-# The window's icon: a round blue disc with a white play symbol and a
-# sound arc, at 256 pixels (the desktop scales it down).
-subprocess.run([
-    "convert", "-size", "256x256", "xc:none",
-    "-fill", "#1d467f", "-draw", "circle 128,128 128,8",
-    "-fill", "#3a6fb8", "-draw", "circle 128,128 128,22",
-    "-fill", "#ffffff", "-draw", "polygon 98,72 190,128 98,184",
-    "-fill", "none", "-stroke", "#6fe07a", "-strokewidth", "10",
-    "-draw", "arc 30,30 226,226 200,250",
-    os.path.join(out, "璇音坊.png")], check=True)
+# The window's icon is the program's icon (packaging/icons), copied into
+# tubiao/ as 璇音坊.png.
