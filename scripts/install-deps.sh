@@ -37,6 +37,8 @@ test_pkgs=(
   dbus-daemon dbus-bin playerctl
   # the launch benchmark
   python3
+  # a Wayland session for the tests: a headless compositor with XWayland
+  weston xwayland
   # the package: its library dependencies found by dpkg-shlibdeps, its desktop entry checked
   dpkg-dev desktop-file-utils
   # the news popup under a window manager, the online state against a NetworkManager stand-in
