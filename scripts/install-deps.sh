@@ -30,7 +30,7 @@ test_pkgs=(
   # a private cupsd with a raw socket queue for the printing test
   cups
   # the toolbar and tray tests: a window manager, a private session bus, window states
-  openbox dbus-daemon x11-utils
+  openbox dbus x11-utils
   # the command-line player the playback benchmark compares with
   mpv
   # a session bus of the tests' own, and the media-key tool that drives it
@@ -42,7 +42,13 @@ test_pkgs=(
   # the package: its library dependencies found by dpkg-shlibdeps, its desktop entry checked
   dpkg-dev desktop-file-utils
   # the news popup under a window manager, the online state against a NetworkManager stand-in
-  openbox dbus python3-dbusmock
+  python3-dbusmock
+  # the disc tests: a DVD folder made with dvdauthor, a data track made with genisoimage
+  dvdauthor genisoimage vcdimager
+  # the registration tests: the desktop's MIME and association tools
+  libglib2.0-bin shared-mime-info xdg-utils
+  # compiler cache, used by scripts/build.sh when present
+  ccache
 )
 
 case "${1:-run}" in

@@ -29,7 +29,7 @@ weston --backend=headless-backend.so --xwayland --socket=wl-xy --width=1280 --he
   --log="$work/weston.log" >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
-  display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null)
+  display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null || true)
   [ -n "$display" ] && break
   sleep 0.1
 done
