@@ -2,10 +2,10 @@
 
 #include "core/designed_menus.h"
 #include "core/form1.h"
+#include "core/replace_file.h"
 #include "core/version.h"
 
 #include <QDesktopServices>
-#include <QSaveFile>
 
 HelpMenu::HelpMenu(Form1& form) : openUrl(&QDesktopServices::openUrl), form_(form) {}
 
@@ -57,9 +57,5 @@ void HelpMenu::toggleNewsSwitch()
 {
     MenuItem& item = form_.bangzhu1[HelpItem::NoNewsPopups];
     item.checked = !item.checked;
-    QSaveFile file(form_.userPath(QStringLiteral("v.sz")));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(item.checked ? "True\r\n" : "False\r\n");
-        file.commit();
-    }
+    replaceFile(form_.userPath(QStringLiteral("v.sz")), item.checked ? "True\r\n" : "False\r\n");
 }

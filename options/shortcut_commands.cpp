@@ -3,6 +3,7 @@
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/form1.h"
+#include "core/replace_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +62,7 @@ bool copyReplacing(const QString& source, const QString& target)
         return false;
     // The old file stays until the new one is written in full.
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!openForReplacing(out))
         return false;
     char buffer[1 << 16];
     for (qint64 n; (n = in.read(buffer, sizeof buffer)) > 0;) {

@@ -1,8 +1,9 @@
 #include "playlist/gb_text.h"
 
+#include "core/replace_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -98,9 +99,6 @@ QStringList readFileLines(const QString& path, int maxLines, EmptyLines empty)
 
 bool writeFile(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QString crLf = QStringLiteral("\r\n");
     QString text;
     for (const QString& line : lines) {
@@ -108,8 +106,7 @@ bool writeFile(const QString& path, const QStringList& lines)
         text += crLf;
     }
     QStringEncoder encoder("GB18030");
-    const QByteArray bytes = encoder.encode(text);
-    return file.write(bytes) == bytes.size() && file.commit();
+    return replaceFile(path, encoder.encode(text));
 }
 
 } // namespace GbText

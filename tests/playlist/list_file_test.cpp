@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,6 +27,32 @@ TEST(ListFileWrite, ReplacesOldContentWhole)
     ASSERT_TRUE(ListFile::write(f.path("l.qmx"), {"/a"}));
     EXPECT_EQ(f.bytes("l.qmx"), "/a\r\n");
     EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"l.qmx"}); // no temporary left
+}
+
+// The disk refuses the write part way (as a full disk does; here a file size
+// limit): the write fails and the old list is left whole.
+TEST(ListFileWrite, RefusedWriteLeavesTheOldList)
+{
+    PlaylistFixture f;
+    const QByteArray old = gb("/d/old.mp3") + "\r\n";
+    f.putBytes("l.qmx", old);
+    QStringList longList;
+    for (int i = 0; i < 30; ++i) // less than a write buffer
+        longList << QString("/music/album/track%1.mp3").arg(i);
+
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 256;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = ListFile::write(f.path("l.qmx"), longList);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(f.bytes("l.qmx"), old);
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"l.qmx"});
 }
 
 TEST(ListFileWrite, MissingFolderIsNotCreated)
