@@ -59,8 +59,17 @@ void orientationFromPrinter(PreviewState& s, int orientation)
         s.Option1 = {false, true};
 }
 
+// A paper without a width or height, of no number, or so narrow or so long
+// that its outline would lose a side, leaves the outline as it was: the
+// paper per preview ratio of such an outline would be infinite.
+bool drawablePaper(double PW, double PH)
+{
+    return usable(PW) && usable(PH) && PW > 0 && PH > 0 &&
+           nearest(kMaxOutlineWidth * PH / PW) >= 1 && nearest(kMaxOutlineHeight * PW / PH) >= 1;
+}
+
 // The outline keeps the paper's aspect inside 4550 x 6435, centred in the
-// area. A paper without a width or height leaves it as it was.
+// area.
 void placeOutline(PreviewState& s, double PW, double PH)
 {
     TwipsRect& o = s.Shape1;
@@ -204,7 +213,7 @@ bool runOnce(PreviewState& s, QSizeF shown, int orientation)
     const bool landscape = s.Option1[1];
     const double PW = boxValue(s.Text2[landscape ? 1 : 0]) * kTwipsPerMm;
     const double PH = boxValue(s.Text2[landscape ? 0 : 1]) * kTwipsPerMm;
-    if (PW > 0 && PH > 0) {
+    if (drawablePaper(PW, PH)) {
         placeOutline(s, PW, PH);
         s.paper_per_preview = PW / s.Shape1.width;
     }
