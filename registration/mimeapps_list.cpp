@@ -107,7 +107,7 @@ QByteArray withDefault(const QByteArray& text, const QString& mimeType, const QS
             out += '\n';
         if (!out.isEmpty())
             out += '\n';
-        return out + kDefaultsGroup + '\n' + line + '\n';
+        return out + kDefaultsGroup + '\n' + kAddedMark + '\n' + line + '\n';
     }
     // After the group's last line that is not blank, so a blank line
     // before the next group stays where it is.
@@ -133,13 +133,19 @@ QByteArray withoutDefault(const QByteArray& text, const QString& mimeType, const
     if (!l.lines[i].mid(at).trimmed().isEmpty())
         return l.lines.join('\n');
     l.lines.removeAt(i);
-    // The group was added for our lines alone: it goes with its blank line.
-    const int size = int(l.lines.size());
-    if (l.header == size - 2 && l.lines.last().isEmpty()) {
-        l.lines.removeAt(l.header);
-        if (l.header > 0 && l.header == size - 2 && l.lines[l.header - 1].isEmpty())
-            l.lines.removeAt(l.header - 1);
+    // A group that was added for our lines goes when the last of them goes,
+    // with the blank line that was put before it.
+    l = split(l.lines.join('\n'));
+    if (l.header + 1 >= l.lines.size() || l.lines[l.header + 1].trimmed() != kAddedMark)
+        return l.lines.join('\n');
+    for (int k = l.header + 2; k < l.end; ++k) {
+        if (!l.lines[k].trimmed().isEmpty())
+            return l.lines.join('\n');
     }
+    l.lines.remove(l.header, 2);
+    const int next = l.header;
+    if (next > 0 && l.lines[next - 1].isEmpty() && (next == l.lines.size() - 1 || l.lines[next].isEmpty()))
+        l.lines.removeAt(next - 1);
     return l.lines.join('\n');
 }
 

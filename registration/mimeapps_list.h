@@ -12,6 +12,8 @@
 namespace MimeAppsList {
 
 inline constexpr const char* kDefaultsGroup = "[Default Applications]";
+// The comment under a defaults group that was added for our lines alone.
+inline constexpr const char* kAddedMark = "# added by 璇音坊 for the file types it opens";
 
 // Whether the desktop can read the file at all: UTF-8 text whose lines are
 // blank, comments, [groups] or key=value. Unreadable files are left alone.
