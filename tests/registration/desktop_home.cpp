@@ -36,7 +36,10 @@ DesktopHome::DesktopHome()
     QFile::setPermissions(program(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                          QFile::ExeOther);
-    QFile::copy(QStringLiteral(SHIPPED_DATA_DIR "/tubiao/璇音坊.png"), appDir() + "/tubiao/璇音坊.png");
+    for (const char* picture : {"璇音坊.png", "按钮_移上.jpg", "按钮_按下.jpg", "按钮_移走.jpg"}) {
+        const QString name = QString::fromUtf8(picture);
+        QFile::copy(QStringLiteral(SHIPPED_DATA_DIR "/tubiao/") + name, appDir() + "/tubiao/" + name);
+    }
 }
 
 DesktopHome::~DesktopHome()
