@@ -37,8 +37,9 @@ void runTool(const QString& tool, const QString& folder)
     if (program.isEmpty() || !QFileInfo::exists(folder))
         return;
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Their complaints are about the user's other files, not ours.
     process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, {folder});
     if (process.waitForStarted() && !process.waitForFinished(30000))
         process.kill();
