@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <iostream>
 #include <unistd.h>
 
@@ -66,6 +67,8 @@ struct Opened {
     const char* name;
     const char* file;
 };
+
+void PrintTo(const Opened& c, std::ostream* os) { *os << c.name; }
 
 class GioOpen : public testing::TestWithParam<Opened> {};
 
@@ -185,6 +188,8 @@ struct BadConfig {
     const char* name;
     QByteArray mimeapps;
 };
+
+void PrintTo(const BadConfig& c, std::ostream* os) { *os << c.name; }
 
 class UnreadableMimeApps : public testing::TestWithParam<BadConfig> {};
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace RegistrationValues;
 
@@ -30,6 +31,8 @@ struct EdgeCase {
     std::function<void(RegistrationFixture&)> act;
     std::function<void(RegistrationFixture&)> check;
 };
+
+void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
 
 class Form3EdgeCases : public testing::TestWithParam<EdgeCase> {};
 

@@ -1,6 +1,7 @@
 #include "registration/mimeapps_list.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -12,6 +13,8 @@ struct Edit {
     const char* mimeType;
     QByteArray registered; // after making us the type's default
 };
+
+void PrintTo(const Edit& c, std::ostream* os) { *os << c.name; }
 
 class MimeAppsEdits : public testing::TestWithParam<Edit> {};
 
@@ -67,6 +70,8 @@ struct Readability {
     QByteArray text;
     bool readable;
 };
+
+void PrintTo(const Readability& c, std::ostream* os) { *os << c.name; }
 
 class MimeAppsReadable : public testing::TestWithParam<Readability> {};
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,8 @@ struct Damage {
     const char* name;
     QByteArray contents;
 };
+
+void PrintTo(const Damage& c, std::ostream* os) { *os << c.name; }
 
 class DamagedStore : public testing::TestWithParam<Damage> {};
 
