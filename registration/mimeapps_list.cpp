@@ -65,11 +65,11 @@ bool readable(const QByteArray& text)
 {
     if (text.contains('\0'))
         return false;
+    // The decoder works when its result is taken; only its errors matter.
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8(text);
     if (utf8.hasError())
         return false;
-    Q_UNUSED(decoded);
     for (const QByteArray& raw : text.split('\n')) {
         const QByteArray line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#') || isHeader(line))
