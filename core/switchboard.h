@@ -114,4 +114,6 @@ struct Switchboard {
     Operation<void(int Index)> bangzhu1_Click{"bangzhu1_Click"};
     Operation<void()> dedaoguangqu{"dedaoguangqu"}; // finds the optical drives
     Operation<void()> firstRunRegistration{"firstRunRegistration"};
+    // Options "类型注册(&Z)": shows the registration window Form3.
+    Operation<void()> showRegistration{"showRegistration"};
 };

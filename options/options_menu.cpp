@@ -19,9 +19,9 @@ void OptionsMenu::xuanxiang1_Click(int Index)
             PlaylistEntries::splitDirectories(form_);
         break;
     case OptionsItem::Toolbar: toggleToolbar(); break;
-    // Titles of submenus; the type registration is not there yet.
+    case OptionsItem::Registration: form_.showRegistration(); break;
+    // Titles of submenus.
     case OptionsItem::Loop: case OptionsItem::Background: case OptionsItem::StartPicture: break;
-    case OptionsItem::Registration: break;
     default: reportUnhandledItem("xuanxiang1", Index); break;
     }
 }

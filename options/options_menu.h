@@ -9,8 +9,9 @@ public:
 
     // Items 1, 2 and 8 toggle their checks; item 2 also switches the
     // playlist's captions between file names and full paths; item 10 shows
-    // or hides the floating toolbar. The items that open other windows are
-    // handled by those windows' features.
+    // or hides the floating toolbar; item 11 asks for the registration
+    // window. The items that open other windows are handled by those
+    // windows' features.
     void xuanxiang1_Click(int Index);
     // Checks loop mode 0, 1 or 2; "全部循环时禁止播放图片(&J)" is enabled only
     // with loop-all (0). Other indexes change nothing.

@@ -152,6 +152,7 @@ void MainWindow::createControls()
     createOpenFileDialog();
     createPrintPreview();
     createToolbarAndTray();
+    createRegistration();
 }
 
 // The label menu bar pops up the same menus as the Alt keys.

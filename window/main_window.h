@@ -65,6 +65,8 @@ private:
     void createPrintPreview();
     // The floating toolbar and the tray icon.
     void createToolbarAndTray();
+    // The file-type registration window, a window of its own.
+    void createRegistration();
     void removeToolbarAndTray();
 
     std::unique_ptr<MediaPlayer> player1_;
@@ -91,4 +93,5 @@ private:
     std::unique_ptr<WidgetMainWindowControl> mainWindowControl_;
     std::unique_ptr<FloatingToolbarView> toolbarView_;
     std::unique_ptr<DesktopTrayIcon> trayIcon_;
+    std::unique_ptr<QWidget> registration_;
 };

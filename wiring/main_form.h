@@ -34,6 +34,7 @@
 #include "playlist/list_saver.h"
 #include "playlist/list_writer.h"
 #include "playlist/playlist_sorter.h"
+#include "registration/form3.h"
 
 
 // The main window's model with every feature plugged in: it owns the
@@ -64,6 +65,7 @@ private:
     void wireHelp();
     void wirePrintPreview();
     void wireFeaturesStillToCome();
+    void wireRegistration();
     void wireToolbarAndTray();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
@@ -106,6 +108,7 @@ public:
     NewsScheduler newsScheduler{*this};
     LabelMenuBar menuBar;
     Form2 form2{*this}; // the print preview
+    Form3 form3{*this}; // the file-type registration
     // The floating toolbar, the menu refresh and the tray icon's menu.
     Form4 form4{*this};
     MenuRefresh menuRefresh{*this, form4};

@@ -16,7 +16,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // What the program keeps in the user's folders goes to a folder of the test run's.
     QTemporaryDir userData;
+    QTemporaryDir userConfig;
     qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(userConfig.path()));
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);

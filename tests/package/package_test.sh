@@ -24,6 +24,7 @@ for f in ./usr/bin/xuanyinfang ./usr/lib/xuanyinfang/xuanyinfang ./usr/lib/xuany
          ./usr/share/applications/io.github.xuanyinfang.desktop \
          ./usr/share/icons/hicolor/48x48/apps/io.github.xuanyinfang.png \
          ./usr/share/icons/hicolor/scalable/apps/io.github.xuanyinfang.svg \
+         ./usr/share/mime/packages/io.github.xuanyinfang.xml \
          ./usr/lib/xuanyinfang/tubiao/skin/; do
   grep -qF " $f" <<<"$contents" || fail "the package lacks $f"
 done
