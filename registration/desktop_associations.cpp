@@ -1,5 +1,6 @@
 #include "registration/desktop_associations.h"
 
+#include "core/replace_file.h"
 #include "registration/desktop_entry.h"
 #include "registration/mimeapps_list.h"
 
@@ -9,7 +10,6 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -22,11 +22,7 @@ bool writeAtomically(const QString& path, const QByteArray& bytes)
     if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
         return true;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    return replaceFile(path, bytes);
 }
 
 // Runs a database tool where it is installed. It blocks rather than

@@ -1,11 +1,11 @@
 #include "registration/form3.h"
 
 #include "core/form1.h"
+#include "core/replace_file.h"
 #include "registration/desktop_associations.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace RegistrationValues;
 
@@ -131,9 +131,7 @@ void Form3::firstRunRegistration()
     anniu1_Click(Register);
     Form_Unload();
     QDir().mkpath(QFileInfo(marker).absolutePath());
-    QSaveFile file(marker);
-    if (file.open(QIODevice::WriteOnly))
-        file.commit();
+    replaceFile(marker, QByteArray());
 }
 
 QString Form3::readValue(const QString& key)

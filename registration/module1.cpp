@@ -1,10 +1,11 @@
 #include "registration/module1.h"
 
+#include "core/replace_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -84,13 +85,9 @@ QJsonObject Module1::readKeys() const
 bool Module1::writeKeys(const QJsonObject& keys) const
 {
     QDir().mkpath(QFileInfo(storeFile_).absolutePath());
-    QSaveFile file(storeFile_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QJsonObject document;
     document.insert(QStringLiteral("HKEY_CLASSES_ROOT"), keys);
-    file.write(QJsonDocument(document).toJson(QJsonDocument::Indented));
-    return file.commit();
+    return replaceFile(storeFile_, QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 
 // The key's name as the store spells it, or empty when there is none.

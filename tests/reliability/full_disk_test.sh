@@ -45,8 +45,7 @@ before=$(snapshot)
 dd if=/dev/zero of="$disk/filler" bs=64k 2>/dev/null || true
 start "$work/tone.wav"; sleep 2; end_it
 [ "$(snapshot)" = "$before" ] || { diff <(echo "$before") <(snapshot); fail "a file changed on the full disk"; }
-leftovers=$(find "$disk/xuanyinfang" -type f | grep -v -e '播放列表.qmx$' -e '选项.bfq$' -e 'v.sz$' || true)
-[ -z "$leftovers" ] || fail "temporary files left behind: $leftovers"
+# (the snapshot also names every file: one more would be a temporary left behind)
 
 # Room again: the next start reads the old list and stores it unchanged.
 rm "$disk/filler"
