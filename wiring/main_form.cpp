@@ -11,6 +11,7 @@ MainForm::MainForm(const Form1Controls& controls) : Form1(controls)
     wireOptions();
     wireHelp();
     wirePrintPreview();
+    wireDiscs();
     wireFeaturesStillToCome();
     wireToolbarAndTray();
 }
@@ -20,10 +21,9 @@ void MainForm::setCommandLine(const QStringList& arguments, const QString& worki
     startUp_.setCommandLine(arguments, workingDir);
 }
 
-// The parts of the program that are not there yet: the optical drives and
-// the file-type registration. Until they are, their steps have nothing to do.
+// The parts of the program that are not there yet: the file-type
+// registration. Until it is, its step has nothing to do.
 void MainForm::wireFeaturesStillToCome()
 {
-    dedaoguangqu = [] {};
     firstRunRegistration = [] {};
 }
