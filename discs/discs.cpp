@@ -79,8 +79,11 @@ QString Discs::discListText(const QString& device)
 
 QString Discs::mountPoint(const QString& device)
 {
-    const QString mounted = mounts_.mountPointOf(device);
-    return mounted.isEmpty() ? mounter_.mount(device) : mounted;
+    QString mounted = mounts_.mountPointOf(device);
+    if (mounted.isEmpty())
+        mounted = mounter_.mount(device);
+    // The desktop may have mounted it meanwhile, and ours then failed.
+    return mounted.isEmpty() ? mounts_.mountPointOf(device) : mounted;
 }
 
 // One entry per audio track, numbered as the disc's table of contents

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 // Optical drives as a list the test sets.
 class ListedDrives : public OpticalDrives {
@@ -20,8 +21,12 @@ public:
     QString mount(const QString& device) override
     {
         asked << device;
+        if (whileMounting)
+            whileMounting();
         return folders.value(device);
     }
     QMap<QString, QString> folders;
     QStringList asked;
+    // Runs inside each mount, as events do while the real one waits.
+    std::function<void()> whileMounting;
 };

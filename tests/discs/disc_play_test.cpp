@@ -123,6 +123,33 @@ TEST(DiscPlay, AnAudioCdGivesNoMoreThanNinetyNineTracks)
     EXPECT_EQ(f.entries().last(), "/dev/sr0/Track99.cda");
 }
 
+TEST(DiscPlay, ADiscTheDesktopMountsWhileOursFailsStillPlays)
+{
+    DiscFixture f;
+    f.setDrives({kDrive});
+    const QString root = f.disc("disc", {"MPEGAV/AVSEQ01.DAT"});
+    f.player1.media.insert(root + "/MPEGAV/AVSEQ01.DAT", {352, 288, 30});
+    f.mounter.whileMounting = [&] { f.mountAt(kDrive, root); };
+    f.form.bofangguangpan1_Click(0);
+    EXPECT_EQ(f.entries(), QStringList{root + "/MPEGAV/AVSEQ01.DAT"});
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
+TEST(DiscPlay, AClickWhileTheDiscMountsIsPassedOver)
+{
+    DiscFixture f;
+    f.setDrives({kDrive, "/dev/sr1"});
+    const QString root = f.disc("disc", {"VIDEO_TS/VTS_01_1.VOB"});
+    f.player1.media.insert(root + "/VIDEO_TS/VTS_01_1.VOB", {720, 576, 30});
+    f.mounter.folders.insert(kDrive, root);
+    f.mounter.whileMounting = [&] { f.form.bofangguangpan1_Click(1); };
+    f.form.bofangguangpan1_Click(0);
+    EXPECT_EQ(f.mounter.asked, QStringList{kDrive});
+    EXPECT_EQ(f.entries(), QStringList{root + "/VIDEO_TS/VTS_01_1.VOB"});
+    EXPECT_EQ(f.opened(), QStringList{root + "/VIDEO_TS/VTS_01_1.VOB"});
+    EXPECT_TRUE(f.messages().isEmpty());
+}
+
 // What is no disc of the three kinds shows the message and changes nothing.
 struct NoDiscCase {
     const char* name;
