@@ -49,11 +49,14 @@ void Discs::bofangguangpan1_Click(int Index)
 {
     // Mounting and reading the disc wait with the window's events going on;
     // a second click meanwhile would play a disc into the list being made.
-    if (playing_disc_)
+    if (readingDisc_)
         return;
-    ScopedValue busy(playing_disc_, true);
     const QString device = captionOf(form_.bofangguangpan1, Index);
-    const QString text = device.isEmpty() ? QString() : discListText(device);
+    QString text;
+    if (!device.isEmpty()) {
+        ScopedValue busy(readingDisc_, true);
+        text = discListText(device);
+    }
     if (text.isEmpty()) {
         if (form_.dialogs)
             form_.dialogs->messageBox(NotADisc);

@@ -46,5 +46,5 @@ private:
     const MountTable& mounts_;
     DiscMounter& mounter_;
     int driveCounter_ = 0;
-    bool playing_disc_ = false;
+    bool readingDisc_ = false;
 };

@@ -24,8 +24,11 @@ QString unescaped(const QByteArray& field)
     return QString::fromUtf8(bytes);
 }
 
+// Sources such as "tmpfs" or "proc" name no file.
 QString resolved(const QString& device)
 {
+    if (!device.startsWith(QLatin1Char('/')))
+        return device;
     const QString target = QFileInfo(device).canonicalFilePath();
     return target.isEmpty() ? device : target;
 }
