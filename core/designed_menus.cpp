@@ -136,6 +136,13 @@ MenuArray designedFileMenu()
                    {16, "-"}, {Exit, "退    出(&X)"}});
 }
 
+MenuArray designedDriveMenu()
+{
+    MenuArray menu;
+    menu[0].visible = false;
+    return menu;
+}
+
 MenuArray designedHelpMenu()
 {
     using namespace HelpItem;

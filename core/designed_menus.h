@@ -30,6 +30,10 @@ MenuArray designedShortcutFolderMenu();
 // The File menu wenjian1 (1, 5, 12 and 13 do not exist).
 MenuArray designedFileMenu();
 
+// A drive submenu (File ▸ bofangguangpan1, tankai1, guanshang1): item 0,
+// hidden with an empty caption until a drive is found.
+MenuArray designedDriveMenu();
+
 // The Help menu bangzhu1 as designed.
 MenuArray designedHelpMenu();
 

@@ -96,6 +96,11 @@ public:
     MenuArray zunjiamulu = designedAddFolderMenu();        // File ▸ 增加目录 filters
     MenuArray kuaijie_mulu = designedShortcutFolderMenu(); // shortcut ▸ 播放目录 filters
     MenuArray wenjian1 = designedFileMenu();                // File menu
+    // One item per optical drive, the same index in all three: play the
+    // disc, open the tray, close the tray.
+    MenuArray bofangguangpan1 = designedDriveMenu();
+    MenuArray tankai1 = designedDriveMenu();
+    MenuArray guanshang1 = designedDriveMenu();
 
     // The folder of the executable, which holds the data folders.
     QString programDir = QCoreApplication::applicationDirPath();

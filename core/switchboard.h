@@ -113,6 +113,10 @@ struct Switchboard {
     // --- help, discs, registration ---
     Operation<void(int Index)> bangzhu1_Click{"bangzhu1_Click"};
     Operation<void()> dedaoguangqu{"dedaoguangqu"}; // finds the optical drives
+    // The drive submenus: play the disc, open and close the tray of drive Index.
+    Operation<void(int Index)> bofangguangpan1_Click{"bofangguangpan1_Click"};
+    Operation<void(int Index)> tankai1_Click{"tankai1_Click"};
+    Operation<void(int Index)> guanshang1_Click{"guanshang1_Click"};
     Operation<void()> firstRunRegistration{"firstRunRegistration"};
     // Options "类型注册(&Z)": shows the registration window Form3.
     Operation<void()> showRegistration{"showRegistration"};

@@ -10,9 +10,11 @@ void Dispatcher::tick()
         tickMs_ = 0;
         form_.shijian1();
     }
+    // Cleared first: the start step waits for drives with events going on,
+    // and a tick meanwhile must not start it again.
     if (form_.state.start_pending == Flag::StartPending) {
-        form_.shijian5();
         form_.state.start_pending.clear();
+        form_.shijian5();
     }
     form_.shijian2();
     form_.shijian3();

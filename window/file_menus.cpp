@@ -4,6 +4,7 @@
 
 #include "core/designed_menus.h"
 #include "core/flags.h"
+#include "options/file_menu.h"
 #include "window/menu_view.h"
 
 #include <QCursor>
@@ -26,8 +27,9 @@ void MainWindow::createFileMenus()
     connect(addFolderMenu, &MenuView::itemClicked, this,
             [this](int i) { form_->zunjiamulu_Click(i); });
     auto* fileMenu = new MenuView(QStringLiteral("文件(&F)"), form_->wenjian1, this);
-    fileMenu->setSubmenu(4, playFolderMenu);
-    fileMenu->setSubmenu(6, addFolderMenu);
+    fileMenu->setSubmenu(FileMenu::PlayFolder, playFolderMenu);
+    fileMenu->setSubmenu(FileMenu::AddFolder, addFolderMenu);
+    createDriveMenus(fileMenu);
     connect(fileMenu, &MenuView::itemClicked, this, [this](int i) { form_->wenjian1_Click(i); });
     labelMenus_[LabelSlot::File] = [fileMenu](const QPoint& p) { fileMenu->exec(p); };
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
@@ -36,6 +38,25 @@ void MainWindow::createFileMenus()
     // Esc cancels a folder scan; the scan lets the window take keys between entries.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             [this] { form_->state.scan_cancel = Flag::Cancelled; });
+}
+
+// One item per optical drive in each: play the disc, open and close the tray.
+void MainWindow::createDriveMenus(MenuView* fileMenu)
+{
+    auto* playDiscMenu = new MenuView(form_->wenjian1.at(FileMenu::PlayDisc).caption,
+                                      form_->bofangguangpan1, this);
+    connect(playDiscMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->bofangguangpan1_Click(i); });
+    auto* openTrayMenu = new MenuView(form_->wenjian1.at(FileMenu::OpenTray).caption,
+                                      form_->tankai1, this);
+    connect(openTrayMenu, &MenuView::itemClicked, this, [this](int i) { form_->tankai1_Click(i); });
+    auto* closeTrayMenu = new MenuView(form_->wenjian1.at(FileMenu::CloseTray).caption,
+                                       form_->guanshang1, this);
+    connect(closeTrayMenu, &MenuView::itemClicked, this,
+            [this](int i) { form_->guanshang1_Click(i); });
+    fileMenu->setSubmenu(FileMenu::PlayDisc, playDiscMenu);
+    fileMenu->setSubmenu(FileMenu::OpenTray, openTrayMenu);
+    fileMenu->setSubmenu(FileMenu::CloseTray, closeTrayMenu);
 }
 
 void MainWindow::createHelpMenu()

@@ -52,6 +52,7 @@ private:
     void createImageMenu();
     void createAudioMenu();
     void createFileMenus();
+    void createDriveMenus(MenuView* fileMenu);
     void createHelpMenu();
     void placeStatusLine();
     void createLabelBar();

@@ -11,7 +11,7 @@ MainForm::MainForm(const Form1Controls& controls) : Form1(controls)
     wireOptions();
     wireHelp();
     wirePrintPreview();
-    wireFeaturesStillToCome();
+    wireDiscs();
     wireRegistration();
     wireToolbarAndTray();
 }
@@ -19,11 +19,4 @@ MainForm::MainForm(const Form1Controls& controls) : Form1(controls)
 void MainForm::setCommandLine(const QStringList& arguments, const QString& workingDir)
 {
     startUp_.setCommandLine(arguments, workingDir);
-}
-
-// The parts of the program that are not there yet: the optical drives.
-// Until they are, their steps have nothing to do.
-void MainForm::wireFeaturesStillToCome()
-{
-    dedaoguangqu = [] {};
 }

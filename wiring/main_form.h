@@ -12,6 +12,10 @@
 #include "lifecycle/dispatcher.h"
 #include "lifecycle/display_refresh.h"
 #include "core/form1.h"
+#include "discs/disc_mounter.h"
+#include "discs/discs.h"
+#include "discs/mount_table.h"
+#include "discs/optical_drives.h"
 #include "lifecycle/start_up.h"
 #include "news/help_menu.h"
 #include "news/news_scheduler.h"
@@ -64,7 +68,7 @@ private:
     void wireOptions();
     void wireHelp();
     void wirePrintPreview();
-    void wireFeaturesStillToCome();
+    void wireDiscs();
     void wireRegistration();
     void wireToolbarAndTray();
     void shortcutMenuClick(int Index);
@@ -99,6 +103,11 @@ private:
 
     OptionsMenu optionsMenu_{*this};
     OptionsFile optionsFile_{*this};
+
+    CdioOpticalDrives opticalDrives_;
+    MountTable mountTable_;
+    UDisksMounter discMounter_;
+    Discs discs_{*this, opticalDrives_, mountTable_, discMounter_};
 
 public:
     // The window's views draw these.

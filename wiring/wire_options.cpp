@@ -46,8 +46,6 @@ void MainForm::fileMenuClick(int Index)
     case FileMenu::SaveList: baocunliebiao(); break;
     // Every exit item is the tray menu's.
     case FileMenu::Exit: qmx_tuopan1_Click(TrayItem::Exit); break;
-    // The optical drives are not there yet.
-    case FileMenu::PlayDisc: case FileMenu::OpenTray: case FileMenu::CloseTray: break;
     default: reportUnhandledItem("wenjian1", Index); break;
     }
 }

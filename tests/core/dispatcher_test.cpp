@@ -31,4 +31,19 @@ TEST(Dispatcher, TicksRunTheirStepsInOrder)
     EXPECT_TRUE(f.form.state.start_pending.isEmpty());
 }
 
+TEST(Dispatcher, ATickWhileTheStartStepWaitsDoesNotStartItAgain)
+{
+    Form1Fixture f;
+    f.form.state.start_pending = Flag::StartPending;
+    Dispatcher dispatcher(f.form);
+    int starts = 0;
+    f.form.shijian5 = [&] {
+        if (++starts == 1)
+            dispatcher.tick(); // the timer fires while the step waits
+    };
+    dispatcher.tick();
+    EXPECT_EQ(starts, 1);
+    EXPECT_TRUE(f.form.state.start_pending.isEmpty());
+}
+
 } // namespace
