@@ -124,6 +124,9 @@ void MpvCore::handleEvent(const mpv_event& event)
     case MPV_EVENT_PLAYBACK_RESTART:
         emit playbackRestarted();
         break;
+    case MPV_EVENT_HOOK:
+        emit preloaded(static_cast<mpv_event_hook*>(event.data)->id);
+        break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto* change = static_cast<mpv_event_property*>(event.data);
         emit propertyChanged(Observed(event.reply_userdata), propertyValue(*change));
@@ -132,6 +135,29 @@ void MpvCore::handleEvent(const mpv_event& event)
     default:
         break;
     }
+}
+
+void MpvCore::holdBeforeDecoding()
+{
+    if (mpv_)
+        mpv_hook_add(mpv_, 0, "on_preloaded", 0);
+}
+
+void MpvCore::continueHook(quint64 hookId)
+{
+    if (mpv_)
+        mpv_hook_continue(mpv_, hookId);
+}
+
+bool MpvCore::hasVideoTrack() const
+{
+    const qint64 count = getInt("track-list/count").value_or(0);
+    for (qint64 i = 0; i < count; ++i) {
+        const QByteArray name = "track-list/" + QByteArray::number(i) + "/type";
+        if (getString(name.constData()) == QStringLiteral("video"))
+            return true;
+    }
+    return false;
 }
 
 qint64 MpvCore::loadFile(const QString& path)

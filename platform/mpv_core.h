@@ -42,11 +42,20 @@ public:
     std::optional<double> getDouble(const char* name) const;
     std::optional<qint64> getInt(const char* name) const;
 
+    // From now on mpv stops before each file's decoders start, once the
+    // file's tracks are known, and emits preloaded(); it goes on after
+    // continueHook() with the same id.
+    void holdBeforeDecoding();
+    void continueHook(quint64 hookId);
+    // Whether the file being opened has a video track (a cover picture too).
+    bool hasVideoTrack() const;
+
 signals:
     void fileStarted(qint64 entryId);
     void fileLoaded();
     void fileEnded(qint64 entryId, MpvEndReason reason);
     void playbackRestarted();
+    void preloaded(quint64 hookId);
     // value: a double for Duration and TimePos, an integer for Width and
     // Height, a bool for the flags; invalid while mpv has no value.
     void propertyChanged(MpvCore::Observed which, const QVariant& value);

@@ -14,42 +14,49 @@ void* procAddress(void*, const char* name)
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
 }
 
-} // namespace
-
-std::unique_ptr<MpvGlSurface> MpvGlSurface::create(mpv_handle* mpv, QWidget* parent)
+QWindow* videoWindow()
 {
-    auto context = std::make_unique<QOpenGLContext>();
-    context->setFormat(QSurfaceFormat::defaultFormat());
-    if (!context->create())
-        return nullptr;
-    auto offscreen = std::make_unique<QOffscreenSurface>();
-    offscreen->setFormat(context->format());
-    offscreen->create();
-    if (!offscreen->isValid())
-        return nullptr;
     auto* window = new QWindow;
     window->setObjectName("mpvVideoWindow");
     window->setSurfaceType(QSurface::OpenGLSurface);
-    window->setFormat(context->format());
-    std::unique_ptr<MpvGlSurface> surface(
-        new MpvGlSurface(parent, window, std::move(context), std::move(offscreen)));
-    if (!surface->start(mpv))
-        return nullptr;
-    return surface;
+    window->setFormat(QSurfaceFormat::defaultFormat());
+    return window;
 }
 
-MpvGlSurface::MpvGlSurface(QWidget* parent, QWindow* window,
-                           std::unique_ptr<QOpenGLContext> context,
-                           std::unique_ptr<QOffscreenSurface> offscreen)
-    : MpvVideoSurface(parent, QWidget::createWindowContainer(window, parent)),
-      window_(window), context_(std::move(context)), offscreen_(std::move(offscreen))
+} // namespace
+
+MpvGlSurface::MpvGlSurface(mpv_handle* mpv, QWidget* parent) : MpvGlSurface(mpv, parent, videoWindow())
+{
+}
+
+MpvGlSurface::MpvGlSurface(mpv_handle* mpv, QWidget* parent, QWindow* window)
+    : MpvVideoSurface(parent, QWidget::createWindowContainer(window, parent)), mpv_(mpv),
+      window_(window)
 {
     watchInput(window);
 }
 
-bool MpvGlSurface::start(mpv_handle* mpv)
+bool MpvGlSurface::startRendering()
 {
-    if (!context_->makeCurrent(offscreen_.get()))
+    if (renderContext_)
+        return true;
+    if (createContexts())
+        return true;
+    offscreen_.reset();
+    context_.reset();
+    return false;
+}
+
+bool MpvGlSurface::createContexts()
+{
+    context_ = std::make_unique<QOpenGLContext>();
+    context_->setFormat(QSurfaceFormat::defaultFormat());
+    if (!context_->create())
+        return false;
+    offscreen_ = std::make_unique<QOffscreenSurface>();
+    offscreen_->setFormat(context_->format());
+    offscreen_->create();
+    if (!offscreen_->isValid() || !context_->makeCurrent(offscreen_.get()))
         return false;
     mpv_opengl_init_params init{&procAddress, nullptr};
     char apiType[] = MPV_RENDER_API_TYPE_OPENGL;
@@ -58,7 +65,7 @@ bool MpvGlSurface::start(mpv_handle* mpv)
         {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    const bool ok = mpv_render_context_create(&renderContext_, mpv, params) >= 0;
+    const bool ok = mpv_render_context_create(&renderContext_, mpv_, params) >= 0;
     context_->doneCurrent();
     if (!ok) {
         renderContext_ = nullptr;

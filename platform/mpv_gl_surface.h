@@ -14,12 +14,21 @@ class QWindow;
 // parent widget. The GL context belongs to this object, not to the window,
 // so it survives going full screen and rendering goes on (without drawing)
 // while the window is hidden or minimized.
+//
+// The window is there at once; the GL context and mpv's render context
+// only from startRendering(), before the first picture is decoded. A player
+// that only ever plays sound never loads the GL driver (tens of megabytes,
+// and time on the way to the first sound).
 class MpvGlSurface : public MpvVideoSurface {
     Q_OBJECT
 public:
-    // Null when this machine has no usable OpenGL.
-    static std::unique_ptr<MpvGlSurface> create(mpv_handle* mpv, QWidget* parent);
+    MpvGlSurface(mpv_handle* mpv, QWidget* parent);
     ~MpvGlSurface() override;
+
+    // Makes the contexts unless they are there. False when this machine
+    // has no usable OpenGL; mpv then has nothing to draw with.
+    bool startRendering();
+    bool isRendering() const { return renderContext_ != nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,11 +36,11 @@ protected:
     void redraw() override;
 
 private:
-    MpvGlSurface(QWidget* parent, QWindow* window, std::unique_ptr<QOpenGLContext> context,
-                 std::unique_ptr<QOffscreenSurface> offscreen);
-    bool start(mpv_handle* mpv);
+    MpvGlSurface(mpv_handle* mpv, QWidget* parent, QWindow* window);
+    bool createContexts();
     void skipFrame();
 
+    mpv_handle* mpv_;
     QPointer<QWindow> window_;
     std::unique_ptr<QOpenGLContext> context_;
     std::unique_ptr<QOffscreenSurface> offscreen_;

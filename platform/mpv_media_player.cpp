@@ -63,7 +63,9 @@ MpvMediaPlayer::~MpvMediaPlayer()
     core_.reset();
 }
 
-// The render context has to exist before any file is loaded.
+// The render context has to exist before a picture is decoded: the
+// software one is made at once, the OpenGL one before the first file with
+// a picture starts its decoders.
 void MpvMediaPlayer::createSurface(QWidget* videoParent, Video video)
 {
     if (video == Video::None || !core_->hasEngine()) {
@@ -72,11 +74,13 @@ void MpvMediaPlayer::createSurface(QWidget* videoParent, Video video)
         return;
     }
     if (video == Video::OpenGL || (video == Video::Auto && !platformHasNoOpenGL())) {
-        surface_ = MpvGlSurface::create(core_->handle(), videoParent);
-        if (surface_) {
-            video_ = Video::OpenGL;
-            return;
-        }
+        auto gl = std::make_unique<MpvGlSurface>(core_->handle(), videoParent);
+        gl_ = gl.get();
+        surface_ = std::move(gl);
+        video_ = Video::OpenGL;
+        connect(core_.get(), &MpvCore::preloaded, this, &MpvMediaPlayer::onPreloaded);
+        core_->holdBeforeDecoding();
+        return;
     }
     auto software = std::make_unique<MpvSwSurface>(core_->handle(), videoParent);
     if (software->isReady()) {
@@ -87,6 +91,22 @@ void MpvMediaPlayer::createSurface(QWidget* videoParent, Video video)
         video_ = Video::None;
     }
     surface_ = std::move(software);
+}
+
+bool MpvMediaPlayer::hasRenderContext() const
+{
+    return gl_ ? gl_->isRendering() : video_ == Video::Software;
+}
+
+void MpvMediaPlayer::onPreloaded(quint64 hookId)
+{
+    if (gl_ && !gl_->isRendering() && core_->hasVideoTrack() && !gl_->startRendering()) {
+        qWarning("mpv: OpenGL is not usable here; playing without picture");
+        core_->setString("vo", "null");
+        gl_ = nullptr;
+        video_ = Video::None;
+    }
+    core_->continueHook(hookId);
 }
 
 void MpvMediaPlayer::connectCore()

@@ -7,6 +7,7 @@
 
 #include "platform/mpv_core.h"
 
+class MpvGlSurface;
 class MpvVideoSurface;
 class QMenu;
 class QWidget;
@@ -42,6 +43,9 @@ public:
     QWidget* videoWidget() const;
     // The video output in use once Auto has been resolved.
     MpvPlayerOptions::Video videoOutput() const { return video_; }
+    // Whether mpv's render context is made: an OpenGL one only for the
+    // first file with a picture.
+    bool hasRenderContext() const;
 
     QString url() const override { return url_; }
     void setUrl(const QString& path) override;
@@ -71,6 +75,7 @@ private:
     PlayState runningState() const;
     bool isCurrent() const { return entryId_ != 0 && startedId_ == entryId_; }
     void onFileLoaded();
+    void onPreloaded(quint64 hookId);
     void onPlaybackRestarted();
     void onPropertyChanged(MpvCore::Observed which, const QVariant& value);
     void openWhenRunning();
@@ -86,6 +91,7 @@ private:
     MpvPlayerOptions::Video video_;
     std::unique_ptr<MpvCore> core_;
     std::unique_ptr<MpvVideoSurface> surface_;
+    MpvGlSurface* gl_ = nullptr; // surface_ when it draws with OpenGL
     std::unique_ptr<QMenu> menu_;
     // What the observed properties last said, for whatever mpv plays.
     struct Observed {

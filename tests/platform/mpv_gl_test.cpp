@@ -79,6 +79,22 @@ TEST(MpvGl, DrawsThePictureInPlaceAndFullScreen)
     EXPECT_TRUE(showsAPicture(s.video()));
 }
 
+// Sound alone never makes the GL contexts (the driver is large and slow to
+// load); the first file with a picture makes them before it decodes, and
+// its picture is drawn.
+TEST(MpvGl, MakesItsContextsForTheFirstPicture)
+{
+    REQUIRE_DISPLAY();
+    Shown s;
+    s.player.setUrl(testMedia().tone("sound-only.wav", 2));
+    ASSERT_TRUE(waitForState(s.player, MediaPlayer::Playing));
+    EXPECT_FALSE(s.player.hasRenderContext());
+    s.player.setUrl(testMedia().video("first-picture.mp4", 3));
+    ASSERT_TRUE(waitForState(s.player, MediaPlayer::Playing));
+    EXPECT_TRUE(s.player.hasRenderContext());
+    EXPECT_TRUE(showsAPicture(s.video()));
+}
+
 struct UnseenCase {
     const char* name;
     void (*hide)(Shown& s);
