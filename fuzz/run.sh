@@ -14,7 +14,8 @@ cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWit
 cmake --build "$build" -j2 >/dev/null
 
 status=0
-for name in list_file options_file command_line news_switch print_boxes; do
+for name in list_file options_file command_line news_switch print_boxes mimeapps_list \
+    registration_store; do
   corpus="$build/corpus/$name"
   findings="$build/findings/$name"
   mkdir -p "$corpus" "$findings"

@@ -66,7 +66,9 @@ bool readable(const QByteArray& text)
     if (text.contains('\0'))
         return false;
     // The decoder works when its result is taken; only its errors matter.
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end is an error too, not a rest
+    // kept for more text.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8(text);
     if (utf8.hasError())
         return false;

@@ -211,6 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableMimeApps,
     testing::Values(BadConfig{"Garbage", QByteArray("\x7f" "ELF\x02\x01\x01\x00\xff\xfe\n[Default", 18)},
                     BadConfig{"NotUtf8", "[Default Applications]\n# \xce\xd2\xb5\xc4\naudio/mpeg=other.desktop;\n"},
+                    BadConfig{"CutOffUtf8AtTheEnd", "[Default Applications]\naudio/mpeg=other.desktop;\n# \xe4\xb8"},
                     BadConfig{"NotKeyFileLines", "[Default Applications]\naudio/mpeg other.desktop\n"}),
     [](const testing::TestParamInfo<BadConfig>& testInfo) { return std::string(testInfo.param.name); });
 
