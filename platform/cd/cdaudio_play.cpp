@@ -1,0 +1,77 @@
+// The CD device's play: where it stands, starting, pausing and stopping.
+#include "platform/cd/cdaudio_mci.h"
+
+namespace {
+
+constexpr qint64 kFramesPerSector = 588;
+
+const QString kNoSound = QStringLiteral("没有可用的声音输出。");
+
+} // namespace
+
+qint32 CdaudioMci::position()
+{
+    if (mode_ == Mode::Stopped)
+        return position_;
+    const qint64 heard = playFrom_ + output_.heardFrames() / kFramesPerSector;
+    return qint32(std::min<qint64>(heard, playTo_));
+}
+
+void CdaudioMci::catchUp()
+{
+    if (mode_ != Mode::Stopped && output_.finished()) {
+        position_ = playTo_;
+        mode_ = Mode::Stopped;
+        driveThread_.stopReading();
+        output_.stop();
+    }
+}
+
+// A play runs from the position (or from where it was paused) to the end
+// of the disc's audio, across the tracks.
+bool CdaudioMci::play(std::optional<qint32> from)
+{
+    if (!from && mode_ == Mode::Paused) {
+        output_.setPaused(false);
+        mode_ = Mode::Playing;
+        return true;
+    }
+    if (!from && mode_ == Mode::Playing)
+        return true;
+    const qint32 start = from.value_or(position_);
+    stopPlay();
+    const quint64 session = output_.start();
+    if (session == 0)
+        return fail(kNoSound);
+    position_ = start;
+    playFrom_ = start;
+    playTo_ = toc_->audioEnd();
+    driveThread_.startReading(session, playFrom_, playTo_, *toc_);
+    mode_ = Mode::Playing;
+    return true;
+}
+
+void CdaudioMci::stopPlay()
+{
+    if (mode_ == Mode::Stopped)
+        return;
+    position_ = position();
+    driveThread_.stopReading();
+    output_.stop();
+    mode_ = Mode::Stopped;
+}
+
+bool CdaudioMci::statusMode(QString& reply)
+{
+    if (doorOpen_)
+        reply = QStringLiteral("open");
+    else if (!toc_)
+        reply = QStringLiteral("not ready");
+    else if (mode_ == Mode::Playing)
+        reply = QStringLiteral("playing");
+    else if (mode_ == Mode::Paused)
+        reply = QStringLiteral("paused");
+    else
+        reply = QStringLiteral("stopped");
+    return true;
+}

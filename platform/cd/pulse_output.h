@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <atomic>
+#include <functional>
+
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
+
+// CD audio (44.1 kHz, 16-bit stereo) to the sound server's default sink.
+// Each play is a session with a stream of its own; what has been heard of
+// it counts the server's latency. The drive thread pushes PCM, the
+// server's thread pulls it; pausing corks the stream, so nothing is lost.
+// Never starts a server.
+class PulseOutput {
+public:
+    static constexpr int kBytesPerFrame = 4;
+    static constexpr int kFramesPerSecond = 44100;
+
+    PulseOutput();
+    ~PulseOutput();
+    PulseOutput(const PulseOutput&) = delete;
+    PulseOutput& operator=(const PulseOutput&) = delete;
+
+    // Whether the server connection is still being made.
+    bool connecting() const;
+    bool connected() const;
+
+    // A new session; 0 when there is no server. Ends the one before.
+    quint64 start();
+    void stop();
+    void setPaused(bool paused);
+    // PCM of the session; last marks the end of what it plays.
+    void push(quint64 session, const char* data, qsizetype size, bool last);
+    // How many more bytes the session takes now (0 for an old session).
+    qsizetype room(quint64 session) const;
+    // Frames of the session that have reached the listener.
+    qint64 heardFrames() const;
+    // Whether the session has played all it was given to its end.
+    bool finished() const;
+
+    // Called from the server's thread when room has come free.
+    void setOnRoom(std::function<void()> onRoom);
+
+private:
+    void connectContext();
+    void createStream();
+    void endStream();
+    void feed();
+    static void contextChanged(pa_context* context, void* self);
+    static void streamWritable(pa_stream* stream, size_t bytes, void* self);
+    static void drained(pa_stream* stream, int success, void* self);
+
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    // The rest below is guarded by the main loop's lock.
+    QByteArray queue_;
+    quint64 session_ = 0;
+    bool wanted_ = false;  // a session waits for the connection
+    bool paused_ = false;
+    bool last_ = false;
+    bool draining_ = false;
+    bool finished_ = false;
+    qint64 pushedFrames_ = 0;
+    std::function<void()> onRoom_;
+};
