@@ -113,7 +113,7 @@ bool CdaudioMci::run(const MciCommand& command, QString& reply)
         return play(std::nullopt);
     case Verb::Pause:
         if (mode_ == Mode::Playing) {
-            output_.setPaused(true);
+            stopPlay();
             mode_ = Mode::Paused;
         }
         return true;

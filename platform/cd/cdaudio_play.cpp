@@ -11,7 +11,7 @@ const QString kNoSound = QStringLiteral("没有可用的声音输出。");
 
 qint32 CdaudioMci::position()
 {
-    if (mode_ == Mode::Stopped)
+    if (mode_ != Mode::Playing)
         return position_;
     const qint64 heard = playFrom_ + output_.heardFrames() / kFramesPerSector;
     return qint32(std::min<qint64>(heard, playTo_));
@@ -19,7 +19,7 @@ qint32 CdaudioMci::position()
 
 void CdaudioMci::catchUp()
 {
-    if (mode_ != Mode::Stopped && output_.finished()) {
+    if (mode_ == Mode::Playing && output_.finished()) {
         position_ = playTo_;
         mode_ = Mode::Stopped;
         driveThread_.stopReading();
@@ -27,15 +27,12 @@ void CdaudioMci::catchUp()
     }
 }
 
-// A play runs from the position (or from where it was paused) to the end
-// of the disc's audio, across the tracks.
+// A play runs from the position to the end of the disc's audio, across the
+// tracks. A pause ends the sound where it has been heard to, and play goes
+// on from that sector: nothing is lost or heard twice, whatever the sound
+// server still held.
 bool CdaudioMci::play(std::optional<qint32> from)
 {
-    if (!from && mode_ == Mode::Paused) {
-        output_.setPaused(false);
-        mode_ = Mode::Playing;
-        return true;
-    }
     if (!from && mode_ == Mode::Playing)
         return true;
     const qint32 start = from.value_or(position_);
@@ -56,9 +53,9 @@ void CdaudioMci::stopPlay()
     if (mode_ == Mode::Stopped)
         return;
     position_ = position();
+    mode_ = Mode::Stopped;
     driveThread_.stopReading();
     output_.stop();
-    mode_ = Mode::Stopped;
 }
 
 bool CdaudioMci::statusMode(QString& reply)

@@ -122,16 +122,6 @@ void PulseOutput::stop()
     endStream();
 }
 
-void PulseOutput::setPaused(bool paused)
-{
-    if (!loop_)
-        return;
-    Locked lock(loop_);
-    paused_ = paused;
-    if (stream_)
-        forget(pa_stream_cork(stream_, paused ? 1 : 0, nullptr, nullptr));
-}
-
 void PulseOutput::push(quint64 session, const char* data, qsizetype size, bool last)
 {
     if (!loop_)
@@ -191,8 +181,7 @@ void PulseOutput::createStream()
     attr.minreq = uint32_t(-1);
     attr.fragsize = uint32_t(-1);
     const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE
-                                         | PA_STREAM_ADJUST_LATENCY
-                                         | (paused_ ? PA_STREAM_START_CORKED : 0));
+                                         | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         pa_stream_unref(stream_);
         stream_ = nullptr;
@@ -209,7 +198,6 @@ void PulseOutput::endStream()
     }
     queue_.clear();
     wanted_ = false;
-    paused_ = false;
     last_ = false;
     draining_ = false;
     finished_ = false;

@@ -11,7 +11,7 @@ struct pa_threaded_mainloop;
 // CD audio (44.1 kHz, 16-bit stereo) to the sound server's default sink.
 // Each play is a session with a stream of its own; what has been heard of
 // it counts the server's latency. The drive thread pushes PCM, the
-// server's thread pulls it; pausing corks the stream, so nothing is lost.
+// server's thread pulls it.
 // Never starts a server.
 class PulseOutput {
 public:
@@ -30,7 +30,6 @@ public:
     // A new session; 0 when there is no server. Ends the one before.
     quint64 start();
     void stop();
-    void setPaused(bool paused);
     // PCM of the session; last marks the end of what it plays.
     void push(quint64 session, const char* data, qsizetype size, bool last);
     // How many more bytes the session takes now (0 for an old session).
@@ -59,7 +58,6 @@ private:
     QByteArray queue_;
     quint64 session_ = 0;
     bool wanted_ = false;  // a session waits for the connection
-    bool paused_ = false;
     bool last_ = false;
     bool draining_ = false;
     bool finished_ = false;

@@ -48,7 +48,7 @@ QString CdImages::audioDisc(const QString& name, const std::vector<ToneTrack>& t
     for (std::size_t i = 0; i < tones.size(); ++i) {
         const QString raw = folder + QString("/tone%1.raw").arg(i + 1);
         const QStringList soxArgs = {
-            "-n", "-r", "44100", "-c", "2", "-b", "16", "-e", "signed-integer", "-L", "-t", "raw", raw,
+            "-r", "44100", "-c", "2", "-n", "-b", "16", "-e", "signed-integer", "-L", "-t", "raw", raw,
             "synth", QString("%1s").arg(tones[i].sectors * kFramesPerSector), "sine",
             QString::number(tones[i].hz), "vol", "0.5"};
         QFile file(raw);
