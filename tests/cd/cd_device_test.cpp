@@ -2,6 +2,7 @@
 // positions after seeks in both formats, the door of an image, and what
 // bad input gives.
 #include "cd_image.h"
+#include "cd_print.h"
 
 #include "platform/cd/cdaudio_mci.h"
 

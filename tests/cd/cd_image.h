@@ -2,14 +2,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
-#include <ostream>
 #include <vector>
-
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // Disc images made for the tests: BIN/CUE sheets of sox tones, with the
 // disc's and the tracks' titles and performers as CD-Text.

@@ -2,6 +2,7 @@
 // while playing, paused and after the end, and the sound that reaches the
 // null sink.
 #include "cd_image.h"
+#include "cd_print.h"
 #include "cd_sound.h"
 
 #include "platform/cd/cdaudio_mci.h"

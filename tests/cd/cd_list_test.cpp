@@ -1,0 +1,127 @@
+// A list of the three tracks of a disc image, played by the window's model
+// through the real CD device: in the loop-all mode each track plays to its
+// end, the next follows and the last wraps to the first, with the status
+// line's CD times on the way.
+#include "cd_image.h"
+#include "cd_sound.h"
+
+#include "core/display_mode.h"
+#include "doubles/fake_window_frame.h"
+#include "doubles/opening_media_player.h"
+#include "doubles/scripted_dialogs.h"
+#include "platform/cd/cdaudio_mci.h"
+#include "playback/loop_mode.h"
+#include "playback/playback_fixture.h"
+#include "playback/status_texts.h"
+#include "playlist/list_writer.h"
+#include "playlist/playlist_entries.h"
+
+#include <QTest>
+
+namespace {
+
+// The status line, with every caption it showed and the entry current then.
+class RecordingLabel : public LabelControl {
+public:
+    std::function<int()> currentEntry;
+    QList<QPair<int, QString>> shown;
+
+protected:
+    void captionChanged() override { shown.append({currentEntry ? currentEntry() : -1, caption()}); }
+};
+
+struct CdListFixture {
+    CdListFixture()
+    {
+        form.dialogs = &dialogs;
+        ditiao.currentEntry = [this] { return PlaylistEntries::current(form); };
+    }
+
+    void play(const QStringList& paths)
+    {
+        form.xunhuan1_Click(LoopMode::All);
+        form.write_liebiao(ListWriter::Replace, paths.join('\r') + '\r');
+        form.Timer1.start();
+        form.liebiao_Click(0);
+    }
+
+    OpeningMediaPlayer player1;
+    FakeMediaPlayer player2;
+    PlacedControl picture1;
+    ImageControl image1;
+    ImageControl image2;
+    RecordingLabel ditiao;
+    FakeWindowFrame window;
+    CdaudioMci mci;
+    ScriptedDialogs dialogs;
+    PlaybackForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
+};
+
+class CdList : public SoundServerTest {};
+
+TEST_F(CdList, ALoopAllListOfTracksPlaysThroughAndWraps)
+{
+    CdImages images;
+    const QString cue = images.audioDisc("disc", CdImages::threeTones());
+    ASSERT_FALSE(cue.isEmpty());
+    CdListFixture f;
+    f.play({cue + "/Track01.cda", cue + "/Track02.cda", cue + "/Track03.cda"});
+    EXPECT_EQ(f.form.state.display_mode, DisplayMode::Cd);
+
+    // Entries in the order they became current.
+    QList<int> order;
+    const auto follow = [&] {
+        const int now = PlaylistEntries::current(f.form);
+        if (order.isEmpty() || order.last() != now)
+            order << now;
+        return order.size() >= 4;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(follow, 30000)) << order.size();
+    f.form.Timer1.stop();
+    EXPECT_EQ(order, (QList<int>{0, 1, 2, 0}));
+    EXPECT_TRUE(f.dialogs.shown.isEmpty());
+
+    // Each track ran in the status line from its start to its length
+    // (whole seconds: 3.21 s, 2.63 s, 4.03 s).
+    const QStringList lengths = {"00:00:03", "00:00:02", "00:00:04"};
+    for (int entry = 0; entry < 3; ++entry) {
+        bool started = false, ended = false;
+        for (const auto& [current, line] : f.ditiao.shown) {
+            if (current != entry || !line.startsWith(StatusTexts::Playing))
+                continue;
+            started = started || line.endsWith("00:00:00/" + lengths[entry]) || line.endsWith("00:00:01/" + lengths[entry]);
+            ended = ended || line.endsWith(lengths[entry] + '/' + lengths[entry]);
+        }
+        EXPECT_TRUE(started) << entry;
+        EXPECT_TRUE(ended) << entry;
+    }
+}
+
+TEST_F(CdList, ATrackPastTheLastIsLeftAtTheFirstCheck)
+{
+    CdImages images;
+    const QString cue = images.audioDisc("disc", CdImages::threeTones());
+    ASSERT_FALSE(cue.isEmpty());
+    CdListFixture f;
+    f.form.xunhuan1_Click(LoopMode::None);
+    f.form.write_liebiao(ListWriter::Replace, cue + "/Track07.cda\r");
+    f.form.Timer1.stop();
+    f.form.liebiao_Click(0);
+    // The seek to track 7 fails, so the disc plays from where it stands;
+    // the disc has tracks, so the entry counts as a CD track.
+    EXPECT_EQ(f.form.state.display_mode, DisplayMode::Cd);
+    QString reply;
+    f.mci.send("status cd mode", &reply);
+    EXPECT_EQ(reply, "playing");
+    // The first end-of-media check finds the disc on another track than
+    // the entry's and stops it, without a message.
+    f.form.shijian3();
+    f.form.shijian6();
+    f.mci.send("status cd mode", &reply);
+    EXPECT_EQ(reply, "stopped");
+    f.mci.send("status cd position", &reply);
+    EXPECT_EQ(reply, "01:00:00:00");
+    EXPECT_TRUE(f.dialogs.shown.isEmpty());
+}
+
+} // namespace
