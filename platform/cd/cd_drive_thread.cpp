@@ -11,7 +11,10 @@
 
 namespace {
 
-constexpr int kSectorsPerRead = 13; // about a sixth of a second
+// The first read of a play is short, so that its sound starts soon; later
+// reads take a second at a time.
+constexpr int kFirstSectors = 13;
+constexpr int kSectorsPerRead = 75;
 
 } // namespace
 
@@ -115,7 +118,7 @@ void CdDriveThread::startReading(quint64 session, qint32 from, qint32 to, const 
 {
     {
         std::lock_guard lock(mutex_);
-        reading_ = Reading{session, from, to, toc};
+        reading_ = Reading{session, from, from, to, toc};
         ++readingGeneration_;
         room_ = true;
     }
@@ -171,7 +174,8 @@ void CdDriveThread::readChunk()
     // Reads stay within one track: an image may keep each in a file of its own.
     const CdTrack* track = reading.toc.trackAt(reading.next);
     const qint32 runEnd = track && reading.next < track->end() ? track->end() : reading.next + 1;
-    const int count = std::min({kSectorsPerRead, reading.to - reading.next, runEnd - reading.next});
+    const int wanted = reading.next == reading.from ? kFirstSectors : kSectorsPerRead;
+    const int count = std::min({wanted, reading.to - reading.next, runEnd - reading.next});
     if (count > 0 && output_.room(reading.session) < qsizetype(count) * CDIO_CD_FRAMESIZE_RAW)
         return;
     std::vector<char> pcm(std::size_t(std::max(count, 0)) * CDIO_CD_FRAMESIZE_RAW, 0);

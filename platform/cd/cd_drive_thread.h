@@ -69,6 +69,7 @@ private:
     // The play being read; a new play or a stop replaces it.
     struct Reading {
         quint64 session = 0;
+        qint32 from = 0;
         qint32 next = 0;
         qint32 to = 0;
         CdToc toc;

@@ -15,7 +15,10 @@ const QString kTrayStuck = QStringLiteral("光驱的托盘没有动。");
 
 bool CdaudioMci::wait(const std::shared_ptr<DriveAnswer>& answer, int timeoutMs)
 {
-    return waiter_(timeoutMs, [&] { return answer->done.load(); });
+    const quint64 before = changes_;
+    // An open also waits for the sound server's connection, if still under way.
+    const bool done = waiter_(timeoutMs, [&] { return answer->done.load() && !output_.connecting(); });
+    return done && answer->done && changes_ == before;
 }
 
 bool CdaudioMci::open(const QString& drive)
@@ -25,10 +28,12 @@ bool CdaudioMci::open(const QString& drive)
     // track of that drive never plays from the one before.
     if (open_ && drive == drive_)
         return fail(kAliasInUse);
+    output_.connect();
+    const quint64 mine = ++changes_;
     const auto answer = driveThread_.open(drive);
-    // The sound server's connection is made meanwhile, if still under way.
-    const bool done = waiter_(kDriveWaitMs, [&] { return answer->done.load() && !output_.connecting(); });
-    if (!done || !answer->done) {
+    if (!wait(answer, kDriveWaitMs)) {
+        if (changes_ != mine)
+            return fail(kNotReady); // a newer command has the device
         // The drive may still be taken later: let go of it, whichever it is.
         close();
         return fail(kNotReady);
@@ -49,6 +54,7 @@ bool CdaudioMci::open(const QString& drive)
 
 void CdaudioMci::close()
 {
+    ++changes_;
     stopPlay();
     driveThread_.release();
     open_ = false;
@@ -66,6 +72,7 @@ bool CdaudioMci::setDoor(bool open)
             position_ = toc_->audioStart();
         return true;
     }
+    ++changes_;
     const auto answer = driveThread_.moveTray(drive_, open);
     if (!wait(answer, kDriveWaitMs))
         return fail(kNotReady);

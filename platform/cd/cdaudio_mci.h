@@ -39,6 +39,8 @@ private:
     bool statusMode(QString& reply);
     void stopPlay();
     bool fail(const QString& error);
+    // Waits for the drive's answer; false when it did not come in time or
+    // the device was changed meanwhile.
     bool wait(const std::shared_ptr<DriveAnswer>& answer, int timeoutMs);
 
     bool hasDisc() const { return toc_.has_value() && !doorOpen_; }
@@ -63,5 +65,9 @@ private:
     bool doorOpen_ = false;
     // An image has no tray: its door is kept here, across opens.
     QMap<QString, bool> imageDoors_;
+    // Counts the opens, closes and door moves: a command that waited for
+    // the drive while another of them ran meanwhile (from a nested event)
+    // leaves the device to that one.
+    quint64 changes_ = 0;
     QString lastError_;
 };

@@ -10,8 +10,9 @@ namespace {
 // A few seconds of sound read ahead: a drive that spins up again or
 // re-reads a sector does not break the sound.
 constexpr qsizetype kQueueBytes = 3 * PulseOutput::kFramesPerSecond * PulseOutput::kBytesPerFrame;
-// What the server keeps queued: small, so play and pause take effect soon.
-constexpr uint32_t kTargetBytes = PulseOutput::kFramesPerSecond * PulseOutput::kBytesPerFrame / 5;
+// What the server keeps queued. A play ends by removing the stream, so this
+// only sets how often the server asks for more.
+constexpr uint32_t kTargetBytes = PulseOutput::kFramesPerSecond * PulseOutput::kBytesPerFrame * 2 / 5;
 
 class Locked {
 public:
@@ -32,10 +33,18 @@ void forget(pa_operation* operation)
 
 } // namespace
 
-PulseOutput::PulseOutput()
+PulseOutput::PulseOutput() = default;
+
+void PulseOutput::connect()
 {
+    if (loop_)
+        return;
     loop_ = pa_threaded_mainloop_new();
-    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0)
+    if (loop_ && pa_threaded_mainloop_start(loop_) < 0) {
+        pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+    }
+    if (!loop_)
         return;
     Locked lock(loop_);
     connectContext();
@@ -61,8 +70,10 @@ PulseOutput::~PulseOutput()
 
 void PulseOutput::setOnRoom(std::function<void()> onRoom)
 {
-    if (!loop_)
+    if (!loop_) { // no server thread yet
+        onRoom_ = std::move(onRoom);
         return;
+    }
     Locked lock(loop_);
     onRoom_ = std::move(onRoom);
 }
@@ -129,6 +140,10 @@ void PulseOutput::push(quint64 session, const char* data, qsizetype size, bool l
     Locked lock(loop_);
     if (session != session_ || !wanted_)
         return;
+    if (queueHead_ > 0 && queueHead_ * 2 >= queue_.size()) {
+        queue_.remove(0, queueHead_);
+        queueHead_ = 0;
+    }
     queue_.append(data, size);
     pushedFrames_ += size / kBytesPerFrame;
     last_ = last;
@@ -142,7 +157,7 @@ qsizetype PulseOutput::room(quint64 session) const
     Locked lock(loop_);
     if (session != session_ || !wanted_ || last_)
         return 0;
-    return std::max<qsizetype>(0, kQueueBytes - queue_.size());
+    return std::max<qsizetype>(0, kQueueBytes - (queue_.size() - queueHead_));
 }
 
 qint64 PulseOutput::heardFrames() const
@@ -197,6 +212,7 @@ void PulseOutput::endStream()
         stream_ = nullptr;
     }
     queue_.clear();
+    queueHead_ = 0;
     wanted_ = false;
     last_ = false;
     draining_ = false;
@@ -211,14 +227,15 @@ void PulseOutput::feed()
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
     const size_t writable = pa_stream_writable_size(stream_);
-    const qsizetype n = std::min<qsizetype>(queue_.size(), qsizetype(writable == size_t(-1) ? 0 : writable));
+    const qsizetype queued = queue_.size() - queueHead_;
+    const qsizetype n = std::min<qsizetype>(queued, qsizetype(writable == size_t(-1) ? 0 : writable));
     if (n > 0) {
-        pa_stream_write(stream_, queue_.constData(), size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
-        queue_.remove(0, n);
+        pa_stream_write(stream_, queue_.constData() + queueHead_, size_t(n), nullptr, 0, PA_SEEK_RELATIVE);
+        queueHead_ += n;
         if (onRoom_)
             onRoom_();
     }
-    if (queue_.isEmpty() && last_ && !draining_) {
+    if (queueHead_ == queue_.size() && last_ && !draining_) {
         draining_ = true;
         forget(pa_stream_drain(stream_, drained, this));
     }

@@ -23,6 +23,9 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
+    // Starts connecting to the server, once: the program pays for the
+    // connection only when a disc is used.
+    void connect();
     // Whether the server connection is still being made.
     bool connecting() const;
     bool connected() const;
@@ -56,6 +59,7 @@ private:
     pa_stream* stream_ = nullptr;
     // The rest below is guarded by the main loop's lock.
     QByteArray queue_;
+    qsizetype queueHead_ = 0; // bytes of queue_ already handed on
     quint64 session_ = 0;
     bool wanted_ = false;  // a session waits for the connection
     bool last_ = false;

@@ -225,3 +225,34 @@ TEST(CdDataDisc, HasNoAudioTracks)
 }
 
 } // namespace
+
+namespace {
+
+// A command given while the device waits for the drive (from an event the
+// wait delivers) has the last word.
+TEST(CdNestedOpen, TheOpenMadeDuringAnotherOnesWaitKeepsTheDevice)
+{
+    CdImages images;
+    const QString first = images.audioDisc("first", CdImages::threeTones());
+    const QString second = images.audioDisc("second", {{150, 550}});
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    CdaudioMci* device = nullptr;
+    int waits = 0;
+    bool nestedOpened = false;
+    CdaudioMci cd([&](int timeoutMs, const std::function<bool()>& done) {
+        if (++waits == 1)
+            nestedOpened = device->send("open  " + second + " type cdaudio alias cd wait shareable");
+        return CdaudioMci::eventLoopWait(timeoutMs, done);
+    });
+    device = &cd;
+    EXPECT_FALSE(cd.send("open  " + first + " type cdaudio alias cd wait shareable"));
+    EXPECT_TRUE(nestedOpened);
+    QString reply;
+    EXPECT_TRUE(cd.send("status cd number of tracks wait", &reply));
+    EXPECT_EQ(reply, "1");
+    EXPECT_TRUE(cd.send("status cd length track 1", &reply));
+    EXPECT_EQ(reply, "00:02:00");
+}
+
+} // namespace

@@ -82,14 +82,17 @@ TEST_F(CdList, ALoopAllListOfTracksPlaysThroughAndWraps)
     EXPECT_TRUE(f.dialogs.shown.isEmpty());
 
     // Each track ran in the status line from its start to its length
-    // (whole seconds: 3.21 s, 2.63 s, 4.03 s).
+    // (whole seconds: 3.21 s, 2.63 s, 4.03 s). The last track of the disc
+    // may have stopped by itself when its end is shown.
     const QStringList lengths = {"00:00:03", "00:00:02", "00:00:04"};
     for (int entry = 0; entry < 3; ++entry) {
         bool started = false, ended = false;
         for (const auto& [current, line] : f.ditiao.shown) {
-            if (current != entry || !line.startsWith(StatusTexts::Playing))
+            if (current != entry)
                 continue;
-            started = started || line.endsWith("00:00:00/" + lengths[entry]) || line.endsWith("00:00:01/" + lengths[entry]);
+            started = started || (line.startsWith(StatusTexts::Playing)
+                                  && (line.endsWith("00:00:00/" + lengths[entry])
+                                      || line.endsWith("00:00:01/" + lengths[entry])));
             ended = ended || line.endsWith(lengths[entry] + '/' + lengths[entry]);
         }
         EXPECT_TRUE(started) << entry;
