@@ -5,57 +5,14 @@
 #include "cd_image.h"
 #include "cd_sound.h"
 
+#include "cd_form_fixture.h"
+
 #include "core/display_mode.h"
-#include "doubles/fake_window_frame.h"
-#include "doubles/opening_media_player.h"
-#include "doubles/scripted_dialogs.h"
-#include "platform/cd/cdaudio_mci.h"
-#include "playback/loop_mode.h"
-#include "playback/playback_fixture.h"
 #include "playback/status_texts.h"
-#include "playlist/list_writer.h"
-#include "playlist/playlist_entries.h"
 
 #include <QTest>
 
 namespace {
-
-// The status line, with every caption it showed and the entry current then.
-class RecordingLabel : public LabelControl {
-public:
-    std::function<int()> currentEntry;
-    QList<QPair<int, QString>> shown;
-
-protected:
-    void captionChanged() override { shown.append({currentEntry ? currentEntry() : -1, caption()}); }
-};
-
-struct CdListFixture {
-    CdListFixture()
-    {
-        form.dialogs = &dialogs;
-        ditiao.currentEntry = [this] { return PlaylistEntries::current(form); };
-    }
-
-    void play(const QStringList& paths)
-    {
-        form.xunhuan1_Click(LoopMode::All);
-        form.write_liebiao(ListWriter::Replace, paths.join('\r') + '\r');
-        form.Timer1.start();
-        form.liebiao_Click(0);
-    }
-
-    OpeningMediaPlayer player1;
-    FakeMediaPlayer player2;
-    PlacedControl picture1;
-    ImageControl image1;
-    ImageControl image2;
-    RecordingLabel ditiao;
-    FakeWindowFrame window;
-    CdaudioMci mci;
-    ScriptedDialogs dialogs;
-    PlaybackForm form{Form1Controls{player1, player2, picture1, image1, image2, ditiao, window, mci}};
-};
 
 class CdList : public SoundServerTest {};
 
@@ -107,8 +64,7 @@ TEST_F(CdList, ATrackPastTheLastIsLeftAtTheFirstCheck)
     ASSERT_FALSE(cue.isEmpty());
     CdListFixture f;
     f.form.xunhuan1_Click(LoopMode::None);
-    f.form.write_liebiao(ListWriter::Replace, cue + "/Track07.cda\r");
-    f.form.Timer1.stop();
+    f.setList({cue + "/Track07.cda"});
     f.form.liebiao_Click(0);
     // The seek to track 7 fails, so the disc plays from where it stands;
     // the disc has tracks, so the entry counts as a CD track.
