@@ -99,7 +99,7 @@ TEST_F(CdPlay, SeekAndDoorStopThePlay)
 
 TEST_F(CdPlay, TheReportedPositionIsWhatHasBeenHeard)
 {
-    SinkRecording sink;
+    SinkRecording sink(sinkName());
     ASSERT_TRUE(sink.start());
     ASSERT_TRUE(send("play cd"));
     // The moment the position first leaves the start, sound has arrived.
@@ -112,7 +112,7 @@ TEST_F(CdPlay, TheReportedPositionIsWhatHasBeenHeard)
 
 TEST_F(CdPlay, EachTracksSoundReachesTheSinkWholeAndInTune)
 {
-    SinkRecording sink;
+    SinkRecording sink(sinkName());
     ASSERT_TRUE(sink.start());
     ASSERT_TRUE(send("play cd"));
     // A pause in track 2 must lose nothing of it.

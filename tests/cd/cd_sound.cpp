@@ -2,7 +2,7 @@
 
 #include "platform/pulse_system_volume.h"
 
-#include <QThread>
+#include <QCoreApplication>
 #include <cmath>
 #include <cstring>
 
@@ -12,15 +12,67 @@ constexpr double kQuiet = 0.01;
 
 } // namespace
 
+PrivateSink::PrivateSink() : name_(QString("xy_cd_test_%1").arg(QCoreApplication::applicationPid()))
+{
+    QProcess pactl;
+    pactl.start("pactl", {"load-module", "module-null-sink", "sink_name=" + name_,
+                          "rate=44100", "channels=2"});
+    if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0)
+        return;
+    module_ = QString::fromLatin1(pactl.readAllStandardOutput()).trimmed();
+    qputenv("PULSE_SINK", name_.toLatin1());
+}
+
+PrivateSink::~PrivateSink()
+{
+    qunsetenv("PULSE_SINK");
+    if (loaded())
+        QProcess::execute("pactl", {"unload-module", module_});
+}
+
+namespace {
+
+QString pactlOutput(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.start("pactl", arguments);
+    pactl.waitForFinished(10000);
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+} // namespace
+
+// "index<TAB>name<TAB>..." for sinks, "index<TAB>sink index<TAB>..." for inputs.
+bool PrivateSink::hasStream() const
+{
+    QString index;
+    for (const QString& line : pactlOutput({"list", "sinks", "short"}).split('\n')) {
+        if (line.section('\t', 1, 1) == name_)
+            index = line.section('\t', 0, 0);
+    }
+    for (const QString& line : pactlOutput({"list", "sink-inputs", "short"}).split('\n')) {
+        if (!index.isEmpty() && line.section('\t', 1, 1) == index)
+            return true;
+    }
+    return false;
+}
+
 void SoundServerTest::SetUp()
 {
     if (!soundServerAnswers())
         GTEST_SKIP() << "no sound server answers (the test command starts one)";
+    sink_ = std::make_unique<PrivateSink>();
+    ASSERT_TRUE(sink_->loaded()) << "pactl could not make a null sink";
+}
+
+void SoundServerTest::TearDown()
+{
+    sink_.reset();
 }
 
 bool SinkRecording::start()
 {
-    parec_.start("parec", {"-d", "nullsink.monitor", "--raw", "--format=s16le", "--rate=44100",
+    parec_.start("parec", {"-d", sink_ + ".monitor", "--raw", "--format=s16le", "--rate=44100",
                            "--channels=2", "--latency-msec=20"});
     if (!parec_.waitForStarted(5000))
         return false;
