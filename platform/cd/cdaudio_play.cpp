@@ -17,10 +17,11 @@ qint32 CdaudioMci::position()
     return qint32(std::min<qint64>(heard, playTo_));
 }
 
+// A play ends at the end of the disc, or where a sector could not be read.
 void CdaudioMci::catchUp()
 {
     if (mode_ == Mode::Playing && output_.finished()) {
-        position_ = playTo_;
+        position_ = position();
         mode_ = Mode::Stopped;
         driveThread_.stopReading();
         output_.stop();
