@@ -165,13 +165,24 @@ qint64 PulseOutput::heardFrames() const
     if (!loop_)
         return 0;
     Locked lock(loop_);
-    if (finished_)
-        return pushedFrames_;
+    return finished_ ? endFrames_ : timedFrames();
+}
+
+qint64 PulseOutput::timedFrames() const
+{
     pa_usec_t usec = 0;
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY
         || pa_stream_get_time(stream_, &usec) < 0)
         return 0;
     return std::min<qint64>(qint64(usec) * kFramesPerSecond / 1000000, pushedFrames_);
+}
+
+void PulseOutput::endSession(qint64 heardFrames)
+{
+    if (finished_ || !wanted_)
+        return;
+    endFrames_ = heardFrames;
+    finished_ = true;
 }
 
 bool PulseOutput::finished() const
@@ -189,6 +200,7 @@ void PulseOutput::createStream()
     if (!stream_)
         return;
     pa_stream_set_write_callback(stream_, streamWritable, this);
+    pa_stream_set_state_callback(stream_, streamChanged, this);
     pa_buffer_attr attr;
     attr.maxlength = uint32_t(-1);
     attr.tlength = kTargetBytes;
@@ -198,8 +210,10 @@ void PulseOutput::createStream()
     const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE
                                          | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_stream_unref(stream_);
         stream_ = nullptr;
+        endSession(0);
     }
 }
 
@@ -207,6 +221,7 @@ void PulseOutput::endStream()
 {
     if (stream_) {
         pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_stream_disconnect(stream_);
         pa_stream_unref(stream_);
         stream_ = nullptr;
@@ -218,6 +233,7 @@ void PulseOutput::endStream()
     draining_ = false;
     finished_ = false;
     pushedFrames_ = 0;
+    endFrames_ = 0;
 }
 
 // Hands the server what it asks for; at the end of the session lets the
@@ -244,8 +260,18 @@ void PulseOutput::feed()
 void PulseOutput::contextChanged(pa_context* context, void* self)
 {
     auto* out = static_cast<PulseOutput*>(self);
-    if (pa_context_get_state(context) == PA_CONTEXT_READY && out->wanted_ && !out->stream_)
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY && out->wanted_ && !out->stream_)
         out->createStream();
+    else if (!PA_CONTEXT_IS_GOOD(state))
+        out->endSession(out->timedFrames()); // the server went away: the play ends
+}
+
+void PulseOutput::streamChanged(pa_stream* stream, void* self)
+{
+    auto* out = static_cast<PulseOutput*>(self);
+    if (stream == out->stream_ && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+        out->endSession(0);
 }
 
 void PulseOutput::streamWritable(pa_stream*, size_t, void* self)
@@ -257,5 +283,5 @@ void PulseOutput::drained(pa_stream* stream, int success, void* self)
 {
     auto* out = static_cast<PulseOutput*>(self);
     if (success && stream == out->stream_)
-        out->finished_ = true;
+        out->endSession(out->pushedFrames_);
 }

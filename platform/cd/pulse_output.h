@@ -39,7 +39,8 @@ public:
     qsizetype room(quint64 session) const;
     // Frames of the session that have reached the listener.
     qint64 heardFrames() const;
-    // Whether the session has played all it was given to its end.
+    // Whether the session has ended: played all it was given, or lost its
+    // server.
     bool finished() const;
 
     // Called from the server's thread when room has come free.
@@ -53,6 +54,9 @@ private:
     static void contextChanged(pa_context* context, void* self);
     static void streamWritable(pa_stream* stream, size_t bytes, void* self);
     static void drained(pa_stream* stream, int success, void* self);
+    static void streamChanged(pa_stream* stream, void* self);
+    qint64 timedFrames() const;
+    void endSession(qint64 heardFrames);
 
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
@@ -66,5 +70,6 @@ private:
     bool draining_ = false;
     bool finished_ = false;
     qint64 pushedFrames_ = 0;
+    qint64 endFrames_ = 0; // what was heard of an ended session
     std::function<void()> onRoom_;
 };

@@ -6,7 +6,8 @@
 
 #include "platform/cd/cdaudio_mci.h"
 
-#include <QRegularExpression>
+#include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -253,6 +254,37 @@ TEST(CdNestedOpen, TheOpenMadeDuringAnotherOnesWaitKeepsTheDevice)
     EXPECT_EQ(reply, "1");
     EXPECT_TRUE(cd.send("status cd length track 1", &reply));
     EXPECT_EQ(reply, "00:02:00");
+}
+
+} // namespace
+
+namespace {
+
+// Without a sound server a play cannot start, or ends at once: the device
+// does not stay "playing" at a position that never moves.
+TEST(CdWithoutSound, APlayEndsWhereItBegan)
+{
+    CdImages images;
+    const QString cue = images.audioDisc("disc", CdImages::threeTones());
+    ASSERT_FALSE(cue.isEmpty());
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(images.path("no-server")));
+    {
+        CdaudioMci device;
+        ASSERT_TRUE(device.send("open  " + cue + " type cdaudio alias cd wait shareable"));
+        ASSERT_TRUE(device.send("seek cd to 2"));
+        device.send("play cd");
+        QString mode;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return device.send("status cd mode", &mode) && mode == "stopped"; }, 10000))
+            << mode.toStdString();
+        QString position;
+        EXPECT_TRUE(device.send("status cd position", &position));
+        EXPECT_EQ(position, "02:00:00:00");
+    }
+    if (server.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", server);
 }
 
 } // namespace
