@@ -1,5 +1,13 @@
 #include "platform/cd/cd_toc.h"
 
+namespace {
+
+// The first session's lead-out (6750 sectors), the second's lead-in (4500)
+// and the data track's pregap (150).
+constexpr qint32 kSessionGap = 11400;
+
+} // namespace
+
 int CdToc::audioCount() const
 {
     int n = 0;
@@ -52,4 +60,16 @@ bool CdToc::isAudio(qint32 lsn) const
 {
     const CdTrack* t = trackAt(lsn);
     return t && lsn < t->end();
+}
+
+void CdToc::endAudioBeforeDataSession(qint32 lastSession)
+{
+    if (lastSession <= 0)
+        return;
+    for (std::size_t i = 0; i + 1 < tracks.size(); ++i) {
+        CdTrack& t = tracks[i];
+        const CdTrack& next = tracks[i + 1];
+        if (t.audio && !next.audio && next.lsn >= lastSession && t.sectors > kSessionGap)
+            t.sectors -= kSessionGap;
+    }
 }

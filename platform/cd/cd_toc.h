@@ -29,4 +29,9 @@ struct CdToc {
     // track's (a disc played to its end stays on its last track).
     const CdTrack* trackAt(qint32 lsn) const;
     bool isAudio(qint32 lsn) const;
+
+    // An Enhanced CD's audio session ends before the gap that leads to its
+    // data session (which begins at lastSession): the last audio track
+    // before a data track there is shortened by the gap.
+    void endAudioBeforeDataSession(qint32 lastSession);
 };

@@ -28,10 +28,6 @@ void routeLog()
     (void)routed;
 }
 
-// A session gap of an Enhanced CD: the first session's lead-out (6750
-// sectors), the second's lead-in (4500) and the data track's pregap (150).
-constexpr qint32 kSessionGap = 11400;
-
 } // namespace
 
 std::unique_ptr<CdioDrive> CdioDrive::open(const QString& path)
@@ -72,14 +68,7 @@ std::optional<CdToc> CdioDrive::readToc() const
         track.sectors = next - track.lsn;
         toc.tracks.push_back(track);
     }
-    // The last audio track before a data session ends where its session ends.
-    for (std::size_t i = 0; i + 1 < toc.tracks.size(); ++i) {
-        CdTrack& t = toc.tracks[i];
-        const CdTrack& next = toc.tracks[i + 1];
-        if (t.audio && !next.audio && lastSession > 0 && next.lsn >= lastSession
-            && t.sectors > kSessionGap)
-            t.sectors -= kSessionGap;
-    }
+    toc.endAudioBeforeDataSession(lastSession);
     return toc;
 }
 

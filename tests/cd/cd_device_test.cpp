@@ -211,6 +211,29 @@ INSTANTIATE_TEST_SUITE_P(Images, BadDrives, ::testing::Values(
     BadDrive{"NoTracks", "REM nothing here\n", false}),
     [](const ::testing::TestParamInfo<BadDrive>& testInfo) { return std::string(testInfo.param.name); });
 
+// Data tracks are left out; the audio tracks keep the disc's numbers and
+// milliseconds count from the first of them.
+TEST(CdMixedDisc, PlaysOnlyItsAudioTrack)
+{
+    CdImages images;
+    const QString cue = images.mixedDisc("mixed");
+    ASSERT_FALSE(cue.isEmpty());
+    CdaudioMci device;
+    runSteps(device, cue, {
+        {"open  %cue type cdaudio alias cd wait shareable", true, ""},
+        {"set cd time format tmsf", true, ""},
+        {"status cd number of tracks wait", true, "1"},
+        {"status cd position", true, "02:00:00:00"},
+        {"status cd length track 1", false, ""},
+        {"status cd length track 2", true, "00:02:00"},
+        {"seek cd to 1", false, ""},
+        {"seek cd to 2:00:01:00", true, ""},
+        {"set cd time format milliseconds", true, ""},
+        {"status cd position", true, "1000"},
+        {"status cd length track 2", true, "2000"},
+    });
+}
+
 TEST(CdDataDisc, HasNoAudioTracks)
 {
     CdImages images;

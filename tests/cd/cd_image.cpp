@@ -80,6 +80,38 @@ QString CdImages::dataDisc(const QString& name)
     return writeFile(folder + "/data.cue", cue) ? folder + "/data.cue" : QString();
 }
 
+// One BIN of raw sectors: the ISO's in MODE1/2352 frames (sync, header,
+// data; no error codes, which nothing here checks), then the audio.
+QString CdImages::mixedDisc(const QString& name)
+{
+    if (dataDisc(name).isEmpty() || audioDisc(name + "/audio", {{150, 500}}).isEmpty())
+        return QString();
+    const QString folder = dir_.filePath(name);
+    QFile iso(folder + "/data.bin"), audio(folder + "/audio/disc.bin");
+    if (!iso.open(QIODevice::ReadOnly) || !audio.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray data = iso.readAll();
+    QByteArray bin;
+    const int dataSectors = int(data.size() / 2048);
+    for (int i = 0; i < dataSectors; ++i) {
+        const int lba = i + 150;
+        QByteArray frame(kSectorBytes, '\0');
+        frame.replace(1, 10, QByteArray(10, '\xff'));
+        frame[12] = char(((lba / 4500) / 10) << 4 | (lba / 4500) % 10);
+        frame[13] = char(((lba / 75 % 60) / 10) << 4 | (lba / 75 % 60) % 10);
+        frame[14] = char(((lba % 75) / 10) << 4 | (lba % 75) % 10);
+        frame[15] = 1;
+        frame.replace(16, 2048, data.mid(qsizetype(i) * 2048, 2048));
+        bin += frame;
+    }
+    bin += audio.readAll();
+    const QByteArray cue = "FILE \"mixed.bin\" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+                           "  TRACK 02 AUDIO\n    INDEX 01 " + msf(dataSectors) + "\n";
+    if (!writeFile(folder + "/mixed.bin", bin) || !writeFile(folder + "/mixed.cue", cue))
+        return QString();
+    return folder + "/mixed.cue";
+}
+
 QString CdImages::cueSheet(const QString& name, const QByteArray& text)
 {
     const QString path = dir_.filePath(name);

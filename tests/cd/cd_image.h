@@ -23,6 +23,9 @@ public:
     QString audioDisc(const QString& name, const std::vector<ToneTrack>& tones);
     // A data disc: one MODE1 track of a small ISO file system.
     QString dataDisc(const QString& name);
+    // A mixed-mode disc: a data track, then an audio track of 2 s (150
+    // sectors) at 500 Hz, each in a file of its own.
+    QString mixedDisc(const QString& name);
     // A cue sheet of this text, its bin absent unless written beside it.
     QString cueSheet(const QString& name, const QByteArray& text);
     QString path(const QString& name) const { return dir_.filePath(name); }

@@ -89,3 +89,31 @@ TEST(CdTimeTexts, LongTracksKeepTheirMinutes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CdTocSessions, AnEnhancedCdsLastAudioTrackEndsBeforeTheDataSession)
+{
+    // Two audio tracks, then a data track in a second session.
+    CdToc toc;
+    toc.tracks = {{1, 0, 15000, true}, {2, 15000, 31400, true}, {3, 46400, 9000, false}};
+    toc.endAudioBeforeDataSession(46400);
+    EXPECT_EQ(toc.tracks[0].sectors, 15000);
+    EXPECT_EQ(toc.tracks[1].sectors, 20000);
+    EXPECT_EQ(toc.audioEnd(), 35000);
+    EXPECT_EQ(CdTime::trackLengthText(toc, CdTime::Format::Tmsf, "2").value_or("none"), "04:26:50");
+    EXPECT_FALSE(CdTime::positionOf(toc, CdTime::Format::Tmsf, "3").has_value());
+}
+
+TEST(CdTocSessions, ASingleSessionDiscKeepsItsLengths)
+{
+    // A mixed-mode disc: data first, one session.
+    CdToc toc;
+    toc.tracks = {{1, 0, 20000, false}, {2, 20000, 15000, true}};
+    toc.endAudioBeforeDataSession(0);
+    EXPECT_EQ(toc.tracks[1].sectors, 15000);
+    EXPECT_EQ(toc.audioCount(), 1);
+    EXPECT_EQ(toc.audioStart(), 20000);
+}
+
+} // namespace
