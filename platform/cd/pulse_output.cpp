@@ -195,8 +195,8 @@ bool PulseOutput::finished() const
 
 void PulseOutput::createStream()
 {
-    static const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(kFramesPerSecond), 2};
-    stream_ = pa_stream_new(context_, "CD", &spec, nullptr);
+    static const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(kFramesPerSecond), 2};
+    stream_ = pa_stream_new(context_, "CD", &format, nullptr);
     if (!stream_)
         return;
     pa_stream_set_write_callback(stream_, streamWritable, this);
