@@ -18,7 +18,8 @@ QRegularExpression words(const char* pattern)
     return QRegularExpression(QString::fromLatin1(pattern), QRegularExpression::CaseInsensitiveOption);
 }
 
-// Every form but open, which names its drive.
+// Every form but open, which names its drive. A play never waits: it would
+// hold the window until the end of the disc.
 const std::array<Form, 11>& forms()
 {
     static const std::array<Form, 11> all = {{
@@ -28,8 +29,8 @@ const std::array<Form, 11>& forms()
         {Verb::StatusPosition, words(R"(^\s*status\s+cd\s+position(\s+wait)?\s*$)")},
         {Verb::StatusLength, words(R"(^\s*status\s+cd\s+length\s+track\s+(\S+)(\s+wait)?\s*$)"), true},
         {Verb::StatusMode, words(R"(^\s*status\s+cd\s+mode(\s+wait)?\s*$)")},
-        {Verb::PlayFrom, words(R"(^\s*play\s+cd\s+from\s+(\S+)(\s+wait)?\s*$)"), true},
-        {Verb::Play, words(R"(^\s*play\s+cd(\s+wait)?\s*$)")},
+        {Verb::PlayFrom, words(R"(^\s*play\s+cd\s+from\s+(\S+)\s*$)"), true},
+        {Verb::Play, words(R"(^\s*play\s+cd\s*$)")},
         {Verb::Seek, words(R"(^\s*seek\s+cd\s+to\s+(\S+)(\s+wait)?\s*$)"), true},
         {Verb::Pause, words(R"(^\s*pause\s+cd(\s+wait)?\s*$)")},
         {Verb::Stop, words(R"(^\s*stop\s+cd(\s+wait)?\s*$)")},

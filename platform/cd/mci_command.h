@@ -7,7 +7,7 @@
 
 // One command string of the CD device's vocabulary, taken apart. Words are
 // matched without regard to case and may be separated by any blanks; "wait"
-// may end any command.
+// may end any command but a play.
 struct MciCommand {
     enum class Verb {
         Open,           // open <drive> type cdaudio alias cd [wait] [shareable]

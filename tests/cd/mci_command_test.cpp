@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(NotOfTheVocabulary, WrongWords, ::testing::Values(
     "set cd time format", "set cd door ajar", "set cd door open now", "pause", "stop",
     "close", "close cd now", "open type cdaudio alias cd", "open /dev/sr0 type cdaudio",
     "open /dev/sr0 type waveaudio alias cd", "open /dev/sr0 type cdaudio alias dvd",
-    "open  /dev/sr0 type cdaudio alias cd notify", "status cdx position", "play cd wait wait"));
+    "open  /dev/sr0 type cdaudio alias cd notify", "status cdx position", "play cd wait",
+    "play cd from 1000 wait"));
 
 } // namespace
