@@ -311,3 +311,31 @@ TEST(CdWithoutSound, APlayEndsWhereItBegan)
 }
 
 } // namespace
+
+namespace {
+
+// A drive that does not answer within the wait leaves the device closed;
+// the answer that comes later changes nothing, and the next open works.
+TEST(CdSlowDrive, AnOpenThatTimesOutLeavesTheDeviceClosed)
+{
+    CdImages images;
+    const QString cue = images.audioDisc("disc", CdImages::threeTones());
+    ASSERT_FALSE(cue.isEmpty());
+    bool patient = false;
+    CdaudioMci device([&](int timeoutMs, const std::function<bool()>& done) {
+        return patient && CdaudioMci::eventLoopWait(timeoutMs, done);
+    });
+    const QString open = "open  " + cue + " type cdaudio alias cd wait shareable";
+    EXPECT_FALSE(device.send(open));
+    EXPECT_FALSE(device.lastError().isEmpty());
+    QTest::qWait(100); // the drive's late answer arrives meanwhile
+    QString reply = "untouched";
+    EXPECT_FALSE(device.send("status cd number of tracks wait", &reply));
+    EXPECT_EQ(reply, "");
+    patient = true;
+    EXPECT_TRUE(device.send(open));
+    EXPECT_TRUE(device.send("status cd number of tracks wait", &reply));
+    EXPECT_EQ(reply, "3");
+}
+
+} // namespace
