@@ -160,6 +160,27 @@ void CdDriveThread::run()
 
 // One read of the play, when the output has room for it. Sectors outside
 // the audio tracks play as silence.
+// A read that fails is tried again sector by sector: a scratched sector
+// plays as silence. Returns how many sectors to play: up to the last one
+// that read, so that a run of bad sectors at the end is tried again by the
+// next read, and a play ends where nothing reads any more (0).
+int CdDriveThread::readSectors(qint32 lsn, int count, char* pcm)
+{
+    if (!drive_)
+        return 0;
+    if (drive_->readAudio(lsn, count, pcm))
+        return count;
+    int keep = 0;
+    for (int i = 0; i < count; ++i) {
+        char* sector = pcm + std::size_t(i) * CDIO_CD_FRAMESIZE_RAW;
+        if (drive_->readAudio(lsn + i, 1, sector))
+            keep = i + 1;
+        else
+            std::fill(sector, sector + CDIO_CD_FRAMESIZE_RAW, '\0');
+    }
+    return keep;
+}
+
 void CdDriveThread::readChunk()
 {
     Reading reading;
@@ -179,11 +200,10 @@ void CdDriveThread::readChunk()
     if (count > 0 && output_.room(reading.session) < qsizetype(count) * CDIO_CD_FRAMESIZE_RAW)
         return;
     std::vector<char> pcm(std::size_t(std::max(count, 0)) * CDIO_CD_FRAMESIZE_RAW, 0);
-    bool read = true;
-    if (count > 0 && reading.toc.isAudio(reading.next))
-        read = drive_ && drive_->readAudio(reading.next, count, pcm.data());
-    // A sector that cannot be read ends the play where it is.
-    const qint32 next = read ? reading.next + count : reading.to;
+    const int played = count == 0 || !reading.toc.isAudio(reading.next)
+        ? count : readSectors(reading.next, count, pcm.data());
+    // Where nothing could be read (the disc is gone) the play ends.
+    const qint32 next = played > 0 || count == 0 ? reading.next + played : reading.to;
     const bool last = next >= reading.to;
     {
         std::lock_guard lock(mutex_);
@@ -195,5 +215,5 @@ void CdDriveThread::readChunk()
             reading_->next = next;
         room_ = true;
     }
-    output_.push(reading.session, pcm.data(), read ? qsizetype(pcm.size()) : 0, last);
+    output_.push(reading.session, pcm.data(), qsizetype(played) * CDIO_CD_FRAMESIZE_RAW, last);
 }

@@ -55,6 +55,7 @@ private:
     std::shared_ptr<DriveAnswer> post(const std::function<void(DriveAnswer&)>& work);
     void run();
     void readChunk();
+    int readSectors(qint32 lsn, int count, char* pcm);
     void wake();
 
     PulseOutput& output_;
