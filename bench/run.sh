@@ -24,6 +24,8 @@ status=0
 "$build_dir/bench/xy_startup_bench" "$build_dir/app/xuanyinfang" "$@" || status=1
 echo
 python3 bench/launch_bench.py "$build_dir/app/xuanyinfang" || status=1
+echo
+python3 bench/cd_bench.py "$build_dir/bench/xy_cd_driver" || status=1
 for bench in "$build_dir"/bench/xy_*_bench; do
   [ "$(basename "$bench")" = xy_startup_bench ] && continue
   echo

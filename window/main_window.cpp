@@ -2,6 +2,7 @@
 
 #include "core/content_area.h"
 #include "core/display_mode.h"
+#include "core/event_delivery.h"
 #include "core/flags.h"
 #include "core/version.h"
 #include "desktop/mpris_service.h"
@@ -16,7 +17,7 @@
 #include "platform/desktop_system_volume.h"
 #include "platform/lazy_media_player.h"
 #include "platform/mpv_media_player.h"
-#include "platform/no_drive_mci.h"
+#include "platform/cd/cdaudio_mci.h"
 #include "news/window/news_popup_host.h"
 
 #include <QApplication>
@@ -125,7 +126,11 @@ void MainWindow::createControls()
     auto* status = new QLabel(this);
     ditiao_ = std::make_unique<WidgetLabel>(status);
 
-    mci_ = std::make_unique<NoDriveMci>();
+    // The CD device's waits for the drive are the window's own event delivery.
+    mci_ = std::make_unique<CdaudioMci>([](int timeoutMs, const std::function<bool()>& done) {
+        const EventDelivery::InsideHandler inside;
+        return CdaudioMci::eventLoopWait(timeoutMs, done);
+    });
     form_ = std::make_unique<MainForm>(Form1Controls{
         *player1_, *player2_, *picture1_, *image1_, *image2_, *ditiao_, frame_, *mci_});
     new PictureInput(image1, *form_);

@@ -17,7 +17,7 @@ class QtPicturePrinter;
 class MediaPlayer;
 class MprisService;
 class MenuView;
-class NoDriveMci;
+class CdaudioMci;
 class SystemVolume;
 class WidgetMainWindowControl;
 
@@ -76,7 +76,7 @@ private:
     std::unique_ptr<PictureViewControl> image1_;
     std::unique_ptr<ImageControl> image2_;
     std::unique_ptr<WidgetLabel> ditiao_;
-    std::unique_ptr<NoDriveMci> mci_;
+    std::unique_ptr<CdaudioMci> mci_;
     std::unique_ptr<SystemVolume> systemVolume_;
     WidgetWindowFrame frame_{this};
     std::unique_ptr<MainForm> form_;
