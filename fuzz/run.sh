@@ -15,7 +15,7 @@ cmake --build "$build" -j2 >/dev/null
 
 status=0
 for name in list_file options_file command_line news_switch print_boxes mimeapps_list \
-    registration_store; do
+    registration_store cd_commands; do
   corpus="$build/corpus/$name"
   findings="$build/findings/$name"
   mkdir -p "$corpus" "$findings"
