@@ -22,6 +22,8 @@ void check(bool ok, int line = __builtin_LINE())
 
 void checkRect(const TwipsRect& r)
 {
+    if (!(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height)))
+        std::fprintf(stderr, "rect %g %g %g %g\n", r.left, r.top, r.width, r.height);
     check(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
           std::isfinite(r.height));
 }

@@ -59,13 +59,17 @@ void orientationFromPrinter(PreviewState& s, int orientation)
         s.Option1 = {false, true};
 }
 
-// A paper without a width or height, of no number, or so narrow or so long
-// that its outline would lose a side, leaves the outline as it was: the
-// paper per preview ratio of such an outline would be infinite.
+// A paper without a width or height, of no number, so large that its
+// outline's sums overflow, or so narrow or so long that its outline would
+// lose a side, leaves the outline as it was: such an outline, or the paper
+// per preview ratio of it, would be infinite.
 bool drawablePaper(double PW, double PH)
 {
-    return usable(PW) && usable(PH) && PW > 0 && PH > 0 &&
-           nearest(kMaxOutlineWidth * PH / PW) >= 1 && nearest(kMaxOutlineHeight * PW / PH) >= 1;
+    if (!usable(PW) || !usable(PH) || PW <= 0 || PH <= 0)
+        return false;
+    const double height = kMaxOutlineWidth * PH / PW; // as placeOutline works them out
+    const double width = kMaxOutlineHeight * PW / PH;
+    return usable(height) && usable(width) && nearest(height) >= 1 && nearest(width) >= 1;
 }
 
 // The outline keeps the paper's aspect inside 4550 x 6435, centred in the
