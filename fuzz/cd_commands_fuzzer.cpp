@@ -5,19 +5,9 @@
 // either format, names that same sector again.
 #include "platform/cd/cd_time.h"
 #include "platform/cd/mci_command.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "fuzz_support.h"
 
 namespace {
-
-void check(bool ok, int line = __builtin_LINE())
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
 
 struct Input {
     const uint8_t* data;

@@ -2,17 +2,11 @@
 // arguments (split at NUL bytes): every piece becomes one line of the list
 // text, list files are read in place, nothing else appears.
 #include "lifecycle/command_line.h"
+#include "fuzz_support.h"
 
 #include <QDir>
-#include <cstdlib>
 
 namespace {
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 const QString kListText = QStringLiteral("/from/list\r");
 

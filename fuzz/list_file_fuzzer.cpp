@@ -2,17 +2,11 @@
 // holds a line end, and writing the list text gives the same paths back.
 #include "playlist/gb_text.h"
 #include "playlist/list_text.h"
+#include "fuzz_support.h"
 
 #include <QBuffer>
-#include <cstdlib>
 
 namespace {
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 QStringList read(const QByteArray& bytes, GbText::EmptyLines empty)
 {

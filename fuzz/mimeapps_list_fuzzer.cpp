@@ -4,19 +4,11 @@
 // the type with an empty value may go), and the edited file is still
 // readable with our entry first.
 #include "registration/mimeapps_list.h"
+#include "fuzz_support.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void check(bool ok, int line = __builtin_LINE())
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
 
 const char* const kTypes[] = {"audio/mpeg", "video/mpeg", "application/x-xuanyinfang-list",
                               "image/jpeg"};

@@ -2,19 +2,9 @@
 // loop mode of 0, 1 or 2 (or none), whatever the lines hold.
 #include "options/option_values.h"
 #include "playlist/gb_text.h"
+#include "fuzz_support.h"
 
 #include <QBuffer>
-#include <cstdlib>
-
-namespace {
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

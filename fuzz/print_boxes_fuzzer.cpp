@@ -4,28 +4,21 @@
 // changes a box, a bounded number of times) and must leave finite geometry
 // and every slider inside its range.
 #include "pictures/print_layout.h"
+#include "fuzz_support.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
-void check(bool ok, int line = __builtin_LINE())
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
-
 void checkRect(const TwipsRect& r)
 {
-    if (!(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height)))
+    const bool finite = std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
+                        std::isfinite(r.height);
+    if (!finite)
         std::fprintf(stderr, "rect %g %g %g %g\n", r.left, r.top, r.width, r.height);
-    check(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
-          std::isfinite(r.height));
+    check(finite);
 }
 
 struct Input {

@@ -1,39 +1,12 @@
 // A registration store of any bytes: read without a crash, and a key and
 // value set afterwards read back as set.
 #include "registration/module1.h"
-
-#include <QDir>
-#include <QFile>
-#include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
-
-namespace {
-
-void check(bool ok, int line = __builtin_LINE())
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
-
-QString writeStore(const QByteArray& bytes)
-{
-    static const QString path =
-        QDir::tempPath() + QStringLiteral("/registration-store-fuzz-%1.json").arg(::getpid());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-    return path;
-}
-
-} // namespace
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    Module1 store(writeStore(bytes));
+    Module1 store(fileHolding("store.json", bytes));
     const QString root = Module1::kClassesRoot;
     int type = 0;
     for (const char* key : {".mp3", "qmxlumo\\shell\\open\\command", "qmxlumo\\defaultIcon", ""})
