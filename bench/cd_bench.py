@@ -18,7 +18,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from launch_bench import SoundWatch, cpu_seconds, full_volume, median, show, stop  # noqa: E402
+from launch_bench import SoundWatch, cpu_percent, full_volume, median, show, stop  # noqa: E402
 
 SOUND_TIMEOUT = 20.0
 
@@ -101,13 +101,8 @@ def mpv_first_sound(watch, cue):
     return result
 
 
-def playing_cpu(proc, settle=2.0, seconds=12.0):
-    time.sleep(settle)
-    c0, w0 = cpu_seconds(proc.pid), time.monotonic()
-    time.sleep(seconds)
-    c1, w1 = cpu_seconds(proc.pid), time.monotonic()
-    stop(proc)
-    return 100 * (c1 - c0) / (w1 - w0)
+def playing_cpu(proc):
+    return cpu_percent(proc, settle=2.0, seconds=12.0)
 
 
 def main():

@@ -147,14 +147,18 @@ def memory_at(start, seconds):
     return rss
 
 
-def idle_cpu(start, settle, seconds):
-    proc = start()
+def cpu_percent(proc, settle, seconds):
+    """The process's CPU, in percent of one core, over seconds after settle; then stops it."""
     time.sleep(settle)
     c0, w0 = cpu_seconds(proc.pid), time.monotonic()
     time.sleep(seconds)
     c1, w1 = cpu_seconds(proc.pid), time.monotonic()
     stop(proc)
     return 100 * (c1 - c0) / (w1 - w0)
+
+
+def idle_cpu(start, settle, seconds):
+    return cpu_percent(start(), settle, seconds)
 
 
 def median(values):
