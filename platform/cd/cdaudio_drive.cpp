@@ -1,15 +1,13 @@
 // The CD device's commands that reach the drive: open and close, the
 // door, the table of contents.
 #include "platform/cd/cdaudio_mci.h"
+#include "platform/cd/mci_errors.h"
 
 namespace {
 
-constexpr int kDriveWaitMs = 15000;
+using namespace MciError;
 
-const QString kNotReady = QStringLiteral("设备没有就绪。");
-const QString kAliasInUse = QStringLiteral("指定的别名已被使用。");
-const QString kCannotOpen = QStringLiteral("无法打开指定的光驱或光盘映像。");
-const QString kTrayStuck = QStringLiteral("光驱的托盘没有动。");
+constexpr int kDriveWaitMs = 15000;
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/cd/cdaudio_mci.h"
+#include "platform/cd/mci_errors.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -6,12 +7,9 @@
 
 namespace {
 
-constexpr int kLookAgainMs = 10;
+using namespace MciError;
 
-const QString kNotOpen = QStringLiteral("指定的设备未打开,或不被 MCI 所识别。");
-const QString kUnknownCommand = QStringLiteral("驱动程序无法识别指定的命令。");
-const QString kOutOfRange = QStringLiteral("指定的参数值超出范围。");
-const QString kNotReady = QStringLiteral("设备没有就绪。");
+constexpr int kLookAgainMs = 10;
 
 } // namespace
 

@@ -1,11 +1,12 @@
 // The CD device's play: where it stands, starting, pausing and stopping.
 #include "platform/cd/cdaudio_mci.h"
+#include "platform/cd/mci_errors.h"
 
 namespace {
 
-constexpr qint64 kFramesPerSector = 588;
+using namespace MciError;
 
-const QString kNoSound = QStringLiteral("没有可用的声音输出。");
+constexpr qint64 kFramesPerSector = 588;
 
 } // namespace
 
