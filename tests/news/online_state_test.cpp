@@ -1,5 +1,6 @@
 // The online state against a NetworkManager stand-in (python3-dbusmock's
 // networkmanager template) on a private system bus of the test's own.
+#include "doubles/system_bus_stand_in.h"
 #include "platform/online_state.h"
 
 #include <QDBusConnection>
@@ -18,39 +19,12 @@ constexpr uint kConnectedLocal = 50;
 constexpr uint kConnectedGlobal = 70;
 constexpr uint kDisconnected = 20;
 
+// NetworkManager's stand-in (dbusmock's own template) on a system bus of the test's own.
 class NetworkManagerStandIn {
 public:
     NetworkManagerStandIn()
     {
-        bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(5000))
-            return;
-        const QByteArray address = bus_.readLine().trimmed();
-        // Before anything in this process asks for the system bus.
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
-        mock_.setStandardOutputFile(QProcess::nullDevice()); // its log of every call
-        mock_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // The Debian package's interpreter, which has the dbusmock module.
-        mock_.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "networkmanager"});
-        if (!mock_.waitForStarted(5000))
-            return;
-        const QDBusConnection system = QDBusConnection::systemBus();
-        ready_ = QTest::qWaitFor(
-            [&] {
-                return mock_.state() != QProcess::Running
-                       || system.interface()->isServiceRegistered(kService).value();
-            },
-            10000)
-            && mock_.state() == QProcess::Running;
-    }
-    ~NetworkManagerStandIn()
-    {
-        for (QProcess* p : {&mock_, &bus_}) {
-            p->terminate();
-            if (!p->waitForFinished(3000))
-                p->kill();
-            p->waitForFinished(3000);
-        }
+        ready_ = bus_.ready() && bus_.startStandIn(kService, {"--template", "networkmanager"});
     }
     bool ready() const { return ready_; }
 
@@ -63,8 +37,7 @@ public:
 
 private:
     static constexpr const char* kService = "org.freedesktop.NetworkManager";
-    QProcess bus_;
-    QProcess mock_;
+    SystemBusStandIn bus_;
     bool ready_ = false;
 };
 
