@@ -47,16 +47,27 @@ int main(int argc, char** argv)
     const QStringList arguments = app.arguments().mid(1);
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<SplashWindow> splash;
-    splash = std::make_unique<SplashWindow>(QApplication::applicationDirPath(), [&] {
+    bool loading = false;
+    auto makeWindow = [&] {
+        if (window)
+            return;
         window = std::make_unique<MainWindow>();
         window->form().closeSplash.connect(splash.get(), [&] { splash.reset(); });
+    };
+    splash = std::make_unique<SplashWindow>(QApplication::applicationDirPath(), [&] {
+        makeWindow();
+        loading = true;
         window->load(arguments, splash->pos());
     });
+    // The window's widgets and players are made while the splash waits; the
+    // load and its start sequence still run when the splash's timer fires.
+    splash->whenDrawn(makeWindow);
     splash->show();
     // Asked to end from outside: close as the close box does, so the
-    // options and the list are stored first.
+    // options and the list are stored first. Before the load there is
+    // nothing of the user's in the window to store.
     onQuitSignals(&app, [&] {
-        if (window)
+        if (loading)
             window->close();
         else
             QApplication::quit();

@@ -49,13 +49,14 @@ MainWindow::MainWindow()
     form_->WindowsMediaPlayer1.setEnableContextMenu(false);
     // exit(), not quit(): quit() would ask the windows to close again.
     form_->quit.connect(this, [] { QCoreApplication::exit(0); });
-    // A desktop logout ends the program without a close request: keep
-    // what the user built all the same.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { form_->cunchuxuanxiang(); });
 }
 
 void MainWindow::load(const QStringList& arguments, const QPoint& where)
 {
+    // A desktop logout ends the program without a close request: keep
+    // what the user built all the same (from the load on; before it the
+    // window holds nothing of the user's).
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { form_->cunchuxuanxiang(); });
     form_->setCommandLine(arguments, QDir::currentPath());
     // The whole start sequence runs before the window appears, so it shows
     // at once in the size and place the load gave it.

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <utility>
 
 namespace {
 
@@ -18,6 +19,12 @@ constexpr int kHeight = 280;
 SplashWindow::SplashWindow(const QString& programDir, std::function<void()> showMainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
+    // The wait counts from here, not from when the picture has been read.
+    Timer1.setInterval(100);
+    Timer1.setSingleShot(true);
+    QObject::connect(&Timer1, &QTimer::timeout, this, std::move(showMainWindow));
+    Timer1.start();
+
     setWindowTitle(appCaption());
     setFixedSize(kWidth, kHeight);
     setStyleSheet(QStringLiteral("background: #1d2b3a;"));
@@ -35,9 +42,11 @@ SplashWindow::SplashWindow(const QString& programDir, std::function<void()> show
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
 
-    Timer1.setInterval(100);
-    Timer1.setSingleShot(true);
-    QObject::connect(&Timer1, &QTimer::timeout, this, std::move(showMainWindow));
-    Timer1.start();
+void SplashWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (whenDrawn_)
+        QTimer::singleShot(0, this, std::exchange(whenDrawn_, nullptr));
 }

@@ -27,6 +27,41 @@ TEST(Splash, ShowsOneOfTheFivePicturesThenTheMainWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return mainShown; }, 2000));
 }
 
+class PaintCount : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The main window is built while the splash waits: once, after the splash
+// has been drawn, and never in place of the timer's step.
+TEST(Splash, WorkWhileWaitingRunsOnceAfterTheSplashIsDrawn)
+{
+    bool mainShown = false;
+    int worked = 0;
+    int paintsBeforeWork = 0;
+    SplashWindow splash(APP_DIR, [&] { mainShown = true; });
+    PaintCount paints;
+    splash.installEventFilter(&paints);
+    splash.whenDrawn([&] {
+        ++worked;
+        paintsBeforeWork = paints.count;
+    });
+    splash.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mainShown; }, 2000));
+    EXPECT_EQ(worked, 1);
+    EXPECT_GE(paintsBeforeWork, 1);
+    splash.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(worked, 1);
+}
+
 TEST(Splash, WithoutPicturesShowsOnlyItsLabel)
 {
     QTemporaryDir empty;
