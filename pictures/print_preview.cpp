@@ -1,6 +1,7 @@
 #include "pictures/print_preview.h"
 
 #include "core/form1.h"
+#include "core/scoped_value.h"
 #include "pictures/picture_printer.h"
 #include "platform/dialogs.h"
 
@@ -49,14 +50,15 @@ void Form2::gaibian_all()
 {
     if (inLayout_)
         return; // the run under way runs again for the changed box
-    inLayout_ = true;
-    const QSizeF shown(form1_.Image1.width(), form1_.Image1.height());
-    for (int run = 0; run < kMaxRuns; ++run) {
-        if (!PrintLayout::runOnce(state, shown, printerOrientation()))
-            break;
-        PrintLayout::slidersFromBoxes(state);
+    {
+        const ScopedValue inLayout(inLayout_, true);
+        const QSizeF shown(form1_.Image1.width(), form1_.Image1.height());
+        for (int run = 0; run < kMaxRuns; ++run) {
+            if (!PrintLayout::runOnce(state, shown, printerOrientation()))
+                break;
+            PrintLayout::slidersFromBoxes(state);
+        }
     }
-    inLayout_ = false;
     changed();
 }
 

@@ -3,6 +3,7 @@
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
 #include "core/form1.h"
+#include "core/scoped_value.h"
 #include "playback/entry_opener.h"
 #include "playback/loop_mode.h"
 
@@ -45,18 +46,18 @@ void EntryOpener::giveUp(int Index, const QString& path)
 // entry for the run's loop; the first skip runs the loop.
 void EntryOpener::playNextAfterGivingUp()
 {
-    deferring_ = true;
-    form_.kuaijiecaidan1_Click(ShortcutItem::Next);
-    deferring_ = false;
+    {
+        const ScopedValue deferring(deferring_, true);
+        form_.kuaijiecaidan1_Click(ShortcutItem::Next);
+    }
     if (chainRunning_)
         return;
-    chainRunning_ = true;
+    const ScopedValue running(chainRunning_, true);
     while (deferred_) {
         const int next = *deferred_;
         deferred_.reset();
         form_.liebiao_Click(next);
     }
-    chainRunning_ = false;
 }
 
 void EntryOpener::stopTrying(const QString& path)

@@ -25,8 +25,7 @@ void EntryOpener::liebiao_Click(int Index)
         return;
     const quint64 call = ++calls_;
     Form1State& s = form_.state;
-    s.opening_entry = Flag::OpeningEntry;
-    holdTimers();
+    Opening opening(*this);
     const std::optional<int> loopBeforeDrop = enterDropMode();
     const double ratio = zoomRatio();
     CdEntry::send(form_, QStringLiteral("stop cd wait"));
@@ -40,7 +39,7 @@ void EntryOpener::liebiao_Click(int Index)
 
     if (!open(path, caption, ratio, call))
         giveUp(Index, path);
-    finish(fullScreen, loopBeforeDrop);
+    finish(fullScreen, loopBeforeDrop, opening);
 }
 
 // True when the entry is shown or plays, or a newer call took over.
@@ -61,7 +60,7 @@ bool EntryOpener::open(const QString& path, const QString& caption, double ratio
     return tryCdTrack(path, caption);
 }
 
-void EntryOpener::finish(bool fullScreen, std::optional<int> loopBeforeDrop)
+void EntryOpener::finish(bool fullScreen, std::optional<int> loopBeforeDrop, Opening& opening)
 {
     Form1State& s = form_.state;
     MediaPlayer& player = form_.WindowsMediaPlayer1;
@@ -71,9 +70,22 @@ void EntryOpener::finish(bool fullScreen, std::optional<int> loopBeforeDrop)
         if (loopBeforeDrop)
             form_.xunhuan1_Click(*loopBeforeDrop);
     }
-    releaseTimers();
-    s.opening_entry.clear();
+    opening.end();
     form_.shijian2();
+}
+
+EntryOpener::Opening::Opening(EntryOpener& opener) : opener_(opener)
+{
+    opener_.form_.state.opening_entry = Flag::OpeningEntry;
+    opener_.holdTimers();
+}
+
+void EntryOpener::Opening::end()
+{
+    if (std::exchange(ended_, true))
+        return;
+    opener_.releaseTimers();
+    opener_.form_.state.opening_entry.clear();
 }
 
 void EntryOpener::holdTimers()

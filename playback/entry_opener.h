@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 class Form1;
 
@@ -20,6 +21,22 @@ public:
 private:
     enum class Kind { Shown, Refused, Neither };
 
+    // One call's opening: it sets opening_entry and holds the timers, and
+    // end() releases both; leaving the call any other way ends it too. The
+    // first call to end, a nested one included, releases them for all.
+    class Opening {
+    public:
+        explicit Opening(EntryOpener& opener);
+        ~Opening() { end(); }
+        Opening(const Opening&) = delete;
+        Opening& operator=(const Opening&) = delete;
+        void end();
+
+    private:
+        EntryOpener& opener_;
+        bool ended_ = false;
+    };
+
     bool open(const QString& path, const QString& caption, double ratio, quint64 call);
     Kind tryPicture(const QString& path, double ratio);
     Kind tryMedium(const QString& path, quint64 call);
@@ -27,7 +44,7 @@ private:
     void giveUp(int Index, const QString& path);
     void playNextAfterGivingUp();
     void stopTrying(const QString& path);
-    void finish(bool fullScreen, std::optional<int> loopBeforeDrop);
+    void finish(bool fullScreen, std::optional<int> loopBeforeDrop, Opening& opening);
 
     void holdTimers();
     void releaseTimers();

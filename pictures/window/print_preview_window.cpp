@@ -1,6 +1,7 @@
 #include "pictures/window/print_preview_window.h"
 
 #include "chrome/window/skinned_button_view.h"
+#include "core/scoped_value.h"
 #include "pictures/print_preview.h"
 #include "pictures/window/preview_page.h"
 #include "platform/twips.h"
@@ -152,7 +153,7 @@ void PrintPreviewWindow::createButtons(const QString& programDir)
 
 void PrintPreviewWindow::refresh()
 {
-    refreshing_ = true;
+    const ScopedValue refreshing(refreshing_, true);
     const PreviewState& s = model_.state;
     Combo1_->setCurrentIndex(Combo1_->findText(s.Combo1));
     for (int i = 0; i < 2; ++i) {
@@ -172,7 +173,6 @@ void PrintPreviewWindow::refresh()
         Slider1_[i]->setAccessibleDescription(s.Slider1[i].tip);
     }
     page_->update();
-    refreshing_ = false;
 }
 
 // The size boxes: the whole text selected on entry, the layout after each
