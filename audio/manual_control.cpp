@@ -1,6 +1,7 @@
 #include "audio/manual_control.h"
 
 #include "audio/system_volume_link.h"
+#include "audio/toggles.h"
 #include "core/display_mode.h"
 #include "core/form1.h"
 #include "playback/cd_seek.h"
@@ -8,7 +9,7 @@
 void ManualControl::rengong_kongzhi(int shu)
 {
     switch (shu) {
-    case VolumeAndMute: SystemVolumeLink::push(form_); break;
+    case VolumeAndMute: SystemVolumeLink::push(form_.systemVolume, form_.state); break;
     case Speed: speedFromKnob(); break;
     case Seek: seek(); break;
     default: break;
@@ -22,7 +23,11 @@ void ManualControl::rengong_kongzhi(int shu)
 
 void ManualControl::readStartupVolume()
 {
-    SystemVolumeLink::readAtStartup(form_);
+    const Form1& form = form_;
+    const ProgramPathOf programPath = [&form](const QString& relative) { return form.programPath(relative); };
+    SystemVolumeLink::readAtStartup(form_.state, form_.systemVolume, form_.yinping1, [&] {
+        Toggles::showPicture(form_.state, form_.xuan, programPath, Toggles::Mute);
+    });
 }
 
 // The speed knob's place on its track: 0 at the top, 1000 at the foot, and

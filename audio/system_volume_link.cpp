@@ -1,10 +1,10 @@
 #include "audio/system_volume_link.h"
 
 #include "audio/audio_values.h"
-#include "audio/toggles.h"
 #include "core/designed_menus.h"
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
 #include "platform/os_name.h"
 #include "platform/system_volume.h"
 
@@ -30,10 +30,9 @@ double mixerVolume(const MixerLevel& level)
 
 } // namespace
 
-void SystemVolumeLink::readAtStartup(Form1& form)
+void SystemVolumeLink::readAtStartup(Form1State& s, SystemVolume* system, MenuArray& yinping1,
+                                     const std::function<void()>& showMuteToggle)
 {
-    Form1State& s = form.state;
-    SystemVolume* system = form.systemVolume;
     // A version record that cannot be had is all zeros.
     const OsVersionRecord record = system ? system->versionRecord() : OsVersionRecord{};
     s.volume_backend = VolumeBackend::forOsName(get_os_name(record));
@@ -48,20 +47,18 @@ void SystemVolumeLink::readAtStartup(Form1& form)
         muted = system->mixer().mute();
     }
     if (muted) {
-        form.yinping1[AudioItem::Mute].checked = true;
+        yinping1[AudioItem::Mute].checked = true;
         s.mute_state = Flag::Selected;
-        Toggles::showPicture(form, Toggles::Mute);
+        showMuteToggle();
     } else {
         s.mute_state.clear();
     }
 }
 
-void SystemVolumeLink::push(Form1& form)
+void SystemVolumeLink::push(SystemVolume* system, const Form1State& s)
 {
-    SystemVolume* system = form.systemVolume;
     if (!system)
         return;
-    const Form1State& s = form.state;
     const bool muted = s.mute_state == Flag::Selected;
     if (s.volume_backend == VolumeBackend::Endpoint) {
         EndpointVolume& endpoint = system->endpoint();

@@ -11,7 +11,8 @@ namespace {
 
 const QString kResumePlaying = QStringLiteral("播放");
 
-QString& switchOf(Form1State& s, int Index)
+template <class State>
+auto& switchOf(State& s, int Index)
 {
     switch (Index) {
     case Toggles::Mute: return s.mute_state;
@@ -20,23 +21,11 @@ QString& switchOf(Form1State& s, int Index)
     }
 }
 
-// Flips the switch; true when it is now on.
-bool flip(Form1& form, int Index)
-{
-    QString& on = switchOf(form.state, Index);
-    if (on == Flag::Selected)
-        on.clear();
-    else
-        on = Flag::Selected;
-    Toggles::showPicture(form, Index);
-    return on == Flag::Selected;
-}
-
 // A video whose length the status line shows.
-bool playableVideo(Form1& form)
+bool playableVideo(MediaPlayer& player, const LabelControl& ditiao)
 {
-    return form.WindowsMediaPlayer1.imageSourceWidth().value_or(0) > 0
-           && form.ditiao.caption().right(8) != QLatin1String("00:00:00");
+    return player.imageSourceWidth().value_or(0) > 0
+           && ditiao.caption().right(8) != QLatin1String("00:00:00");
 }
 
 } // namespace
@@ -46,27 +35,39 @@ void Toggles::xuan_Click(int Index)
     switch (Index) {
     case Mute: mute(); break;
     case VariableSpeed: variableSpeed(); break;
-    case TimesTen: flip(form_, TimesTen); break;
+    case TimesTen: flip(TimesTen); break;
     default: break;
     }
 }
 
+// Flips the switch; true when it is now on.
+bool Toggles::flip(int Index)
+{
+    QString& on = switchOf(parts_.state, Index);
+    if (on == Flag::Selected)
+        on.clear();
+    else
+        on = Flag::Selected;
+    showPicture(parts_.state, parts_.xuan, parts_.programPath, Index);
+    return on == Flag::Selected;
+}
+
 void Toggles::mute()
 {
-    form_.yinping1[AudioItem::Mute].checked = flip(form_, Mute);
-    form_.rengong_kongzhi(0);
+    parts_.yinping1[AudioItem::Mute].checked = flip(Mute);
+    parts_.rengong_kongzhi(0);
 }
 
 // Variable speed stays on only with a playable video; the next status
 // refresh gives the player its rate.
 void Toggles::variableSpeed()
 {
-    const bool on = flip(form_, VariableSpeed);
-    Form1State& s = form_.state;
-    MediaPlayer& player = form_.WindowsMediaPlayer1;
-    if (!playableVideo(form_)) {
+    const bool on = flip(VariableSpeed);
+    Form1State& s = parts_.state;
+    MediaPlayer& player = parts_.WindowsMediaPlayer1;
+    if (!playableVideo(player, parts_.ditiao)) {
         if (on)
-            form_.xuan_Click(VariableSpeed);
+            parts_.xuan_Click(VariableSpeed);
         return;
     }
     if (on) {
@@ -78,13 +79,14 @@ void Toggles::variableSpeed()
 }
 
 // A missing picture file leaves the picture shown before.
-void Toggles::showPicture(Form1& form, int Index)
+void Toggles::showPicture(const Form1State& state, std::array<PanelImage, 3>& xuan,
+                          const ProgramPathOf& programPath, int Index)
 {
-    if (Index < 0 || Index >= int(form.xuan.size()))
+    if (Index < 0 || Index >= int(xuan.size()))
         return;
-    const bool on = switchOf(form.state, Index) == Flag::Selected;
+    const bool on = switchOf(state, Index) == Flag::Selected;
     const QString name = on ? QStringLiteral("已选框.bmp") : QStringLiteral("未选框.bmp");
-    const QImage picture(form.programPath(QStringLiteral("tubiao/skin/") + name));
+    const QImage picture(programPath(QStringLiteral("tubiao/skin/") + name));
     if (!picture.isNull())
-        form.xuan[Index].setPicture(picture);
+        xuan[Index].setPicture(picture);
 }

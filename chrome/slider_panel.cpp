@@ -108,8 +108,10 @@ void SliderPanel::showDesignedPictures()
     PanelSkins::showTracks(form_);
     for (int i = 0; i < KnobValues::kKnobs; ++i)
         PanelSkins::showKnob(form_, i, false);
+    const Form1& form = form_;
+    const ProgramPathOf programPath = [&form](const QString& relative) { return form.programPath(relative); };
     for (int i = 0; i < int(form_.xuan.size()); ++i)
-        Toggles::showPicture(form_, i);
+        Toggles::showPicture(form_.state, form_.xuan, programPath, i);
     PanelSkins::showStepButton(form_, kStepBack, false);
     PanelSkins::showStepButton(form_, kStepForward, false);
 }

@@ -91,15 +91,67 @@ private:
     EntryNavigation navigation_{*this};
 
     ManualControl manualControl_{*this};
-    AudioMenu audioMenu_{*this};
-    Toggles toggles_{*this};
+    AudioMenu audioMenu_{{.state = state,
+                          .yinping1 = yinping1,
+                          .yinliang1 = yinliang1,
+                          .rengong_kongzhi = rengong_kongzhi,
+                          .xuan_Click = xuan_Click}};
+    Toggles toggles_{{.state = state,
+                      .xuan = xuan,
+                      .yinping1 = yinping1,
+                      .WindowsMediaPlayer1 = WindowsMediaPlayer1,
+                      .ditiao = ditiao,
+                      .programPath = [this](const QString& relative) { return programPath(relative); },
+                      .rengong_kongzhi = rengong_kongzhi,
+                      .xuan_Click = xuan_Click}};
 
-    PicturePlacement picturePlacement_{*this};
-    PictureZoom pictureZoom_{*this};
-    ImageMenu imageMenu_{*this};
-    PictureMouse pictureMouse_{*this};
-    StartPictures startPictures_{*this};
-    Backgrounds backgrounds_{*this};
+    PicturePlacement picturePlacement_{{.state = state,
+                                        .Picture1 = Picture1,
+                                        .Image2 = Image2,
+                                        .WindowsMediaPlayer2 = WindowsMediaPlayer2,
+                                        .window = window,
+                                        .chengxutuxiang = chengxutuxiang}};
+    PictureZoomParts zoomParts_{.state = state,
+                                .Picture1 = Picture1,
+                                .Image2 = Image2,
+                                .window = window,
+                                .shijian2 = shijian2};
+    PictureZoom pictureZoom_{zoomParts_};
+    ImageMenu imageMenu_{{.state = state,
+                          .tuxiang1 = tuxiang1,
+                          .Image1 = Image1,
+                          .dialogs = dialogs,
+                          .kongzhi1_Click = kongzhi1_Click,
+                          .showPrintPreview = showPrintPreview,
+                          .zoom = zoomParts_}};
+    PictureMouse pictureMouse_{{.state = state,
+                                .Image1 = Image1,
+                                .Image1Pointer = Image1Pointer,
+                                .Picture1 = Picture1,
+                                .ditiao = ditiao,
+                                .window = window,
+                                .tuxiang1 = tuxiang1,
+                                .programPath = [this](const QString& relative) { return programPath(relative); },
+                                .hoverReset = hoverReset,
+                                .shijian2 = shijian2,
+                                .popupImageMenu = popupImageMenu,
+                                .popupShortcutMenu = popupShortcutMenu,
+                                .kongzhi1_Click = kongzhi1_Click,
+                                .tuxiang1_Click = tuxiang1_Click}};
+    StartPictures startPictures_{{.state = state,
+                                  .huamian = huamian,
+                                  .xuanxiang1 = xuanxiang1,
+                                  .Image1 = Image1,
+                                  .Image2 = Image2,
+                                  .WindowsMediaPlayer2 = WindowsMediaPlayer2,
+                                  .programPath = [this](const QString& relative) { return programPath(relative); },
+                                  .shijian2 = shijian2,
+                                  .huamian_Click = huamian_Click}};
+    Backgrounds backgrounds_{{.state = state,
+                              .beijing1 = beijing1,
+                              .beijing_linshi = beijing_linshi,
+                              .programPath = [this](const QString& relative) { return programPath(relative); },
+                              .chengxutuxiang = chengxutuxiang}};
 
     OptionsMenu optionsMenu_{*this};
     OptionsFile optionsFile_{*this};
