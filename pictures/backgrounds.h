@@ -1,18 +1,37 @@
 #pragma once
 
-class Form1;
+#include "core/operation.h"
+
+#include <QString>
+#include <functional>
+
+class ImageControl;
+class MenuArray;
+struct Form1State;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
+
+// What the background choice works on.
+struct BackgroundsParts {
+    Form1State& state;
+    MenuArray& beijing1;
+    ImageControl& beijing_linshi;
+    ProgramPathOf programPath;
+    Operation<void(const QString& text)>& chengxutuxiang;
+};
 
 // The background picture chosen in Options ▸ 背景图 (beijing1): loaded into
 // beijing_linshi for the skin painter. A name ending in ".wzh" is a
 // nine-part frame, which moves the content area up (top_offset 480).
 class Backgrounds {
 public:
-    explicit Backgrounds(Form1& form) : form_(form) {}
+    explicit Backgrounds(const BackgroundsParts& parts) : parts_(parts) {}
 
     // Loads the chosen file, or the next one that loads, wrapping around;
     // the chosen item is checked and decides top_offset all the same.
     void beijing1_Click(int Index);
 
 private:
-    Form1& form_;
+    BackgroundsParts parts_;
 };

@@ -2,7 +2,9 @@
 
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
+#include "platform/placed_control.h"
 #include "pictures/percent_input.h"
 
 #include <optional>
@@ -32,30 +34,30 @@ void ImageMenu::tuxiang1_Click(int Index)
     case ImageItem::ZoomOut: zoom_.step(0.5); break;
     case ImageItem::ActualSize: zoom_.actualSize(); break;
     // The window follows on the next tick of the dispatcher.
-    case ImageItem::Normal: form_.state.display_mode = DisplayMode::Picture; break;
-    case ImageItem::CloseAll: form_.kongzhi1_Click(ControlItem::Stop); break;
-    case ImageItem::PrintPreview: form_.showPrintPreview(); break;
+    case ImageItem::Normal: parts_.state.display_mode = DisplayMode::Picture; break;
+    case ImageItem::CloseAll: parts_.kongzhi1_Click(ControlItem::Stop); break;
+    case ImageItem::PrintPreview: parts_.showPrintPreview(); break;
     default: reportUnhandledItem("tuxiang1", Index); break;
     }
-    form_.state.popup_origin.clear();
+    parts_.state.popup_origin.clear();
 }
 
 // A percentage zoom leaves popup_origin as it is: a zoom step chosen next
 // from the menu bar still centres.
 void ImageMenu::bili1_Click(int Index)
 {
-    if (const std::optional<double> p = percentFactor(Index, form_.dialogs))
+    if (const std::optional<double> p = percentFactor(Index, parts_.dialogs))
         zoom_.percent(*p);
 }
 
 void ImageMenu::refreshStates()
 {
-    const QString& mode = form_.state.display_mode;
+    const QString& mode = parts_.state.display_mode;
     const bool picture = mode == DisplayMode::Picture || mode == DisplayMode::Zoom;
     for (const int index : {ImageItem::ZoomIn, ImageItem::ZoomOut, ImageItem::ActualSize,
                             ImageItem::Percent, ImageItem::CloseAll})
-        form_.tuxiang1[index].enabled = picture;
-    form_.tuxiang1[ImageItem::Normal].enabled = mode == DisplayMode::Zoom;
+        parts_.tuxiang1[index].enabled = picture;
+    parts_.tuxiang1[ImageItem::Normal].enabled = mode == DisplayMode::Zoom;
     // The print preview shows the picture that the layout gives Image1.
-    form_.tuxiang1[ImageItem::PrintPreview].enabled = !form_.Image1.picture().isNull();
+    parts_.tuxiang1[ImageItem::PrintPreview].enabled = !parts_.Image1.picture().isNull();
 }

@@ -2,12 +2,24 @@
 
 #include "pictures/picture_zoom.h"
 
-class Form1;
+class Dialogs;
+class MenuArray;
+
+// What the Image menu works on, the zoom's parts among them.
+struct ImageMenuParts {
+    Form1State& state;
+    MenuArray& tuxiang1;
+    ImageControl& Image1;
+    Dialogs*& dialogs;
+    Operation<void(int Index)>& kongzhi1_Click;
+    Operation<void()>& showPrintPreview;
+    PictureZoomParts zoom;
+};
 
 // The Image menu tuxiang1 and its percentage submenu bili1.
 class ImageMenu {
 public:
-    explicit ImageMenu(Form1& form) : form_(form), zoom_(form) {}
+    explicit ImageMenu(const ImageMenuParts& parts) : parts_(parts), zoom_(parts.zoom) {}
 
     void tuxiang1_Click(int Index);
     void bili1_Click(int Index);
@@ -16,6 +28,6 @@ public:
     void refreshStates();
 
 private:
-    Form1& form_;
+    ImageMenuParts parts_;
     PictureZoom zoom_;
 };

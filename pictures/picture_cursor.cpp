@@ -5,28 +5,30 @@
 
 namespace PictureCursor {
 
-void show(Form1& form, const QString& relative)
+void show(MousePointerState& pointer, Form1State& s, const ProgramPathOf& programPath,
+          const QString& relative)
 {
-    const QString path = form.programPath(relative);
-    form.Image1Pointer.MousePointer = MousePointerState::Custom;
+    const QString path = programPath(relative);
+    pointer.MousePointer = MousePointerState::Custom;
     if (const std::optional<CursorPicture> cursor = CursorFile::read(path)) {
-        form.Image1Pointer.MouseIcon = cursor->image;
-        form.Image1Pointer.hotSpot = cursor->hotSpot;
+        pointer.MouseIcon = cursor->image;
+        pointer.hotSpot = cursor->hotSpot;
     }
-    form.state.cursor_file = path;
+    s.cursor_file = path;
 }
 
-void showUnlessCurrent(Form1& form, const QString& relative)
+void showUnlessCurrent(MousePointerState& pointer, Form1State& s,
+                       const ProgramPathOf& programPath, const QString& relative)
 {
-    if (form.state.cursor_file != form.programPath(relative))
-        show(form, relative);
+    if (s.cursor_file != programPath(relative))
+        show(pointer, s, programPath, relative);
     else
-        form.Image1Pointer.MousePointer = MousePointerState::Custom;
+        pointer.MousePointer = MousePointerState::Custom;
 }
 
-void arrow(Form1& form)
+void arrow(MousePointerState& pointer)
 {
-    form.Image1Pointer.MousePointer = MousePointerState::Arrow;
+    pointer.MousePointer = MousePointerState::Arrow;
 }
 
 } // namespace PictureCursor

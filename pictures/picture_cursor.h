@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-class Form1;
+struct Form1State;
+struct MousePointerState;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The mouse cursors of the picture Image1, files under the program directory.
 namespace PictureCursor {
@@ -13,10 +18,12 @@ inline const QString kMove = QStringLiteral("tubiao/move.ico"); // left half, ot
 
 // Shows the cursor file `relative` (read afresh) and remembers it in
 // cursor_file. A file that cannot be read leaves the cursor as it was.
-void show(Form1& form, const QString& relative);
+void show(MousePointerState& pointer, Form1State& s, const ProgramPathOf& programPath,
+          const QString& relative);
 // As show(), unless it is the file last loaded.
-void showUnlessCurrent(Form1& form, const QString& relative);
+void showUnlessCurrent(MousePointerState& pointer, Form1State& s,
+                       const ProgramPathOf& programPath, const QString& relative);
 // The ordinary arrow.
-void arrow(Form1& form);
+void arrow(MousePointerState& pointer);
 
 } // namespace PictureCursor

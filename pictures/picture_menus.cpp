@@ -1,6 +1,6 @@
 #include "pictures/picture_menus.h"
 
-#include "core/form1.h"
+#include "core/menu_array.h"
 
 #include <QDir>
 #include <algorithm>
@@ -33,13 +33,13 @@ QStringList fileNames(const QString& dir)
     return names;
 }
 
-void build(Form1& form)
+void build(MenuArray& huamian, MenuArray& beijing1, const ProgramPathOf& programPath)
 {
-    const QStringList starts = fileNames(form.programPath(kStartPictureDir));
-    fill(form.huamian, starts);
+    const QStringList starts = fileNames(programPath(kStartPictureDir));
+    fill(huamian, starts);
     if (starts.isEmpty())
-        form.huamian[0].enabled = false;
-    fill(form.beijing1, fileNames(form.programPath(kBackgroundDir)));
+        huamian[0].enabled = false;
+    fill(beijing1, fileNames(programPath(kBackgroundDir)));
 }
 
 void checkOnly(MenuArray& menu, int index)

@@ -2,9 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
-class Form1;
 class MenuArray;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The Options submenus of start pictures (huamian) and backgrounds
 // (beijing1), one item per file of their folders, and the choices in them.
@@ -19,7 +22,7 @@ QStringList fileNames(const QString& dir);
 
 // Fills both menus, start pictures first. An empty start-picture folder
 // leaves "画面1" disabled; an empty background folder leaves "背景图01".
-void build(Form1& form);
+void build(MenuArray& huamian, MenuArray& beijing1, const ProgramPathOf& programPath);
 
 // Checks item `index` and unchecks every other.
 void checkOnly(MenuArray& menu, int index);

@@ -35,17 +35,17 @@ double dragged(double pos, double size, double lo, double hi, double at, double 
 
 bool PictureMouse::zoomed() const
 {
-    return form_.state.display_mode == DisplayMode::Zoom;
+    return parts_.state.display_mode == DisplayMode::Zoom;
 }
 
 void PictureMouse::Image1_DblClick()
 {
-    const QString& mode = form_.state.display_mode;
+    const QString& mode = parts_.state.display_mode;
     if (mode == DisplayMode::Zoom) {
-        form_.tuxiang1_Click(ImageItem::Normal);
+        parts_.tuxiang1_Click(ImageItem::Normal);
     } else if (mode == DisplayMode::Cd || mode == DisplayMode::Audio) {
-        const bool playing = form_.ditiao.caption().left(4) == kPlaying;
-        form_.kongzhi1_Click(playing ? ControlItem::Pause : ControlItem::Play);
+        const bool playing = parts_.ditiao.caption().left(4) == kPlaying;
+        parts_.kongzhi1_Click(playing ? ControlItem::Pause : ControlItem::Play);
     }
 }
 
@@ -54,8 +54,8 @@ void PictureMouse::Image1_MouseDown(int Button, int Shift, double x, double y)
     (void)Shift;
     if (Button != MouseButton::Left || !zoomed())
         return;
-    PictureCursor::show(form_, PictureCursor::kDown);
-    Form1State& s = form_.state;
+    PictureCursor::show(parts_.Image1Pointer, parts_.state, parts_.programPath, PictureCursor::kDown);
+    Form1State& s = parts_.state;
     s.drag_state = Flag::Dragging;
     s.press_y = y;
     s.press_x = x;
@@ -66,20 +66,20 @@ void PictureMouse::Image1_MouseUp(int Button, int Shift, double x, double y)
     (void)Shift;
     (void)y;
     if (!zoomed()) {
-        if (Button == MouseButton::Right && x <= form_.Image1.width() / 2)
-            form_.popupImageMenu();
+        if (Button == MouseButton::Right && x <= parts_.Image1.width() / 2)
+            parts_.popupImageMenu();
         else if (Button == MouseButton::Right)
-            form_.popupShortcutMenu();
+            parts_.popupShortcutMenu();
         return;
     }
     if (Button == MouseButton::Left)
-        PictureCursor::show(form_, PictureCursor::kUp);
-    form_.state.drag_state.clear();
+        PictureCursor::show(parts_.Image1Pointer, parts_.state, parts_.programPath, PictureCursor::kUp);
+    parts_.state.drag_state.clear();
     if (Button == MouseButton::Right) {
-        form_.state.popup_origin = kFromPopup;
-        form_.popupImageMenu();
+        parts_.state.popup_origin = kFromPopup;
+        parts_.popupImageMenu();
     } else if (Button == MouseButton::Middle) {
-        form_.popupShortcutMenu();
+        parts_.popupShortcutMenu();
     }
 }
 
@@ -87,31 +87,31 @@ void PictureMouse::Image1_MouseMove(int Button, int Shift, double x, double y)
 {
     (void)Button;
     (void)Shift;
-    form_.hoverReset();
+    parts_.hoverReset();
     if (!zoomed()) {
-        form_.tuxiang1[ImageItem::Normal].enabled = false;
-        if (x > form_.Image1.width() / 2)
-            PictureCursor::arrow(form_);
+        parts_.tuxiang1[ImageItem::Normal].enabled = false;
+        if (x > parts_.Image1.width() / 2)
+            PictureCursor::arrow(parts_.Image1Pointer);
         else
-            PictureCursor::showUnlessCurrent(form_, PictureCursor::kMove);
+            PictureCursor::showUnlessCurrent(parts_.Image1Pointer, parts_.state, parts_.programPath, PictureCursor::kMove);
         return;
     }
-    form_.tuxiang1[ImageItem::Normal].enabled = true;
-    form_.Image1Pointer.MousePointer = MousePointerState::Custom;
-    if (form_.state.drag_state != Flag::Dragging)
-        PictureCursor::showUnlessCurrent(form_, PictureCursor::kUp);
-    if (form_.state.drag_state == Flag::Dragging)
+    parts_.tuxiang1[ImageItem::Normal].enabled = true;
+    parts_.Image1Pointer.MousePointer = MousePointerState::Custom;
+    if (parts_.state.drag_state != Flag::Dragging)
+        PictureCursor::showUnlessCurrent(parts_.Image1Pointer, parts_.state, parts_.programPath, PictureCursor::kUp);
+    if (parts_.state.drag_state == Flag::Dragging)
         dragStep(x, y);
 }
 
 // The layout first puts right what the previous step overshot.
 void PictureMouse::dragStep(double x, double y)
 {
-    form_.shijian2();
-    const Form1State& s = form_.state;
-    const ContentArea a = contentArea(form_.window.scaleWidth(), form_.window.scaleHeight(),
+    parts_.shijian2();
+    const Form1State& s = parts_.state;
+    const ContentArea a = contentArea(parts_.window.scaleWidth(), parts_.window.scaleHeight(),
                                       s.top_offset);
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     frame.setLeft(dragged(frame.left(), frame.width(), a.L, a.R, x, s.press_x));
     frame.setTop(dragged(frame.top(), frame.height(), a.T, a.B, y, s.press_y));
 }

@@ -1,7 +1,9 @@
 #include "pictures/picture_placement.h"
 
 #include "core/display_mode.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/media_player.h"
+#include "platform/window_frame.h"
 
 #include <cmath>
 
@@ -37,20 +39,20 @@ double zoomedPosition(double pos, double size, double lo, double hi)
 // The content area as the refresh computes it, skin painter call included.
 ContentArea PicturePlacement::area()
 {
-    form_.chengxutuxiang(QString());
-    return contentArea(form_.window.scaleWidth(), form_.window.scaleHeight(),
-                       form_.state.top_offset);
+    parts_.chengxutuxiang(QString());
+    return contentArea(parts_.window.scaleWidth(), parts_.window.scaleHeight(),
+                       parts_.state.top_offset);
 }
 
 // A moving start picture shown by the second player gives its own size;
 // otherwise the natural-size picture does. Only the ratio matters.
 QSizeF PicturePlacement::sourceSize() const
 {
-    MediaPlayer& player = form_.WindowsMediaPlayer2;
-    if (DisplayMode::isStartPictureMode(form_.state.display_mode)
+    MediaPlayer& player = parts_.WindowsMediaPlayer2;
+    if (DisplayMode::isStartPictureMode(parts_.state.display_mode)
         && player.imageSourceHeight().value_or(0) > 0)
         return QSizeF(player.imageSourceWidth().value_or(0), player.imageSourceHeight().value_or(0));
-    return QSizeF(form_.Image2.width(), form_.Image2.height());
+    return QSizeF(parts_.Image2.width(), parts_.Image2.height());
 }
 
 void PicturePlacement::fittedPlacement()
@@ -58,15 +60,15 @@ void PicturePlacement::fittedPlacement()
     const ContentArea a = area();
     const QSizeF source = sourceSize();
     const double fitH = fittedHeight(a.W(), source);
-    if (form_.window.windowState() == WindowFrame::Maximized)
+    if (parts_.window.windowState() == WindowFrame::Maximized)
         fitMaximized(a, fitH, source);
-    else if (form_.window.windowState() == WindowFrame::Normal)
+    else if (parts_.window.windowState() == WindowFrame::Normal)
         fitNormal(a, fitH);
 }
 
 void PicturePlacement::fitMaximized(const ContentArea& a, double fitH, QSizeF source)
 {
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     if (fitH < a.H()) {
         frame.setPlace({a.L, nearest((a.T + a.B) / 2 - fitH / 2), a.W(), fitH});
         return;
@@ -79,15 +81,15 @@ void PicturePlacement::fitMaximized(const ContentArea& a, double fitH, QSizeF so
 
 void PicturePlacement::fitNormal(const ContentArea& a, double fitH)
 {
-    const double threshold = 3990 + form_.state.top_offset;
+    const double threshold = 3990 + parts_.state.top_offset;
     if (fitH >= threshold) {
-        form_.Picture1.setPlace({a.L, a.T, a.W(), fitH});
+        parts_.Picture1.setPlace({a.L, a.T, a.W(), fitH});
         setWindowHeightFor(fitH);
         return;
     }
     setWindowHeightFor(fitH);
     const ContentArea b = area();
-    form_.Picture1.setPlace({b.L, nearest((b.T + b.B) / 2 - fitH / 2), a.W(), fitH});
+    parts_.Picture1.setPlace({b.L, nearest((b.T + b.B) / 2 - fitH / 2), a.W(), fitH});
 }
 
 // A picture fitted to the content width at least 3990 + top_offset high
@@ -95,23 +97,23 @@ void PicturePlacement::fitNormal(const ContentArea& a, double fitH)
 // standard height.
 void PicturePlacement::setWindowHeightFor(double fitH)
 {
-    const double threshold = 3990 + form_.state.top_offset;
-    const double standard = form_.state.standard_height;
-    form_.window.setHeight(fitH >= threshold ? fitH + standard - threshold : standard);
+    const double threshold = 3990 + parts_.state.top_offset;
+    const double standard = parts_.state.standard_height;
+    parts_.window.setHeight(fitH >= threshold ? fitH + standard - threshold : standard);
 }
 
 void PicturePlacement::windowHeightRule()
 {
-    if (form_.window.windowState() != WindowFrame::Normal)
+    if (parts_.window.windowState() != WindowFrame::Normal)
         return;
     const ContentArea a = area();
-    setWindowHeightFor(fittedHeight(a.W(), QSizeF(form_.Image2.width(), form_.Image2.height())));
+    setWindowHeightFor(fittedHeight(a.W(), QSizeF(parts_.Image2.width(), parts_.Image2.height())));
 }
 
 void PicturePlacement::zoomPlacement()
 {
     const ContentArea a = area();
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     frame.setLeft(zoomedPosition(frame.left(), frame.width(), a.L, a.R));
     frame.setTop(zoomedPosition(frame.top(), frame.height(), a.T, a.B));
 }

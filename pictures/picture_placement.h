@@ -4,7 +4,24 @@
 
 #include <QSizeF>
 
-class Form1;
+#include "core/operation.h"
+
+class ImageControl;
+class MediaPlayer;
+class PlacedControl;
+class WindowFrame;
+struct Form1State;
+
+// What the placement works on: the frame, what gives the picture's size,
+// the window and the skin painter the content area is computed after.
+struct PicturePlacementParts {
+    Form1State& state;
+    PlacedControl& Picture1;
+    ImageControl& Image2;
+    MediaPlayer& WindowsMediaPlayer2;
+    WindowFrame& window;
+    Operation<void(const QString& text)>& chengxutuxiang;
+};
 
 // Where the viewer frame Picture1 goes at each run of the display refresh:
 // fitted to the content width (pictures and start pictures), or kept in
@@ -12,7 +29,7 @@ class Form1;
 // in the normal state the window's height follows the fitted picture.
 class PicturePlacement {
 public:
-    explicit PicturePlacement(Form1& form) : form_(form) {}
+    explicit PicturePlacement(const PicturePlacementParts& parts) : parts_(parts) {}
 
     void fittedPlacement();
     void windowHeightRule();
@@ -25,5 +42,5 @@ private:
     void fitNormal(const ContentArea& a, double fitH);
     void setWindowHeightFor(double fitH);
 
-    Form1& form_;
+    PicturePlacementParts parts_;
 };

@@ -2,7 +2,9 @@
 
 #include "core/content_area.h"
 #include "core/display_mode.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/placed_control.h"
+#include "platform/window_frame.h"
 
 namespace {
 
@@ -13,45 +15,45 @@ const QString kFromPopup = QStringLiteral("快捷");
 void PictureZoom::step(double f)
 {
     enterZoomMode();
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     setFrameSize(frame.width() * f, frame.height() * f);
     centre(f);
     frame.setVisible(true);
-    form_.shijian2();
+    parts_.shijian2();
 }
 
 void PictureZoom::percent(double p)
 {
     enterZoomMode();
-    setFrameSize(p * form_.Image2.width(), p * form_.Image2.height());
+    setFrameSize(p * parts_.Image2.width(), p * parts_.Image2.height());
     centre(p);
-    form_.Picture1.setVisible(true);
+    parts_.Picture1.setVisible(true);
 }
 
 void PictureZoom::actualSize()
 {
     enterZoomMode();
-    setFrameSize(form_.Image2.width(), form_.Image2.height());
-    form_.Picture1.setVisible(true);
-    form_.shijian2();
+    setFrameSize(parts_.Image2.width(), parts_.Image2.height());
+    parts_.Picture1.setVisible(true);
+    parts_.shijian2();
 }
 
 // The ratio is kept in single precision, as the window keeps it.
 void PictureZoom::carryOver(double r)
 {
     const float ratio = float(r);
-    setFrameSize(form_.Image2.width() * ratio, form_.Image2.height() * ratio);
+    setFrameSize(parts_.Image2.width() * ratio, parts_.Image2.height() * ratio);
     centre(ratio);
 }
 
 void PictureZoom::enterZoomMode()
 {
-    form_.state.display_mode = DisplayMode::Zoom;
+    parts_.state.display_mode = DisplayMode::Zoom;
 }
 
 void PictureZoom::setFrameSize(double width, double height)
 {
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     frame.setPlace({frame.left(), frame.top(), width, height});
 }
 
@@ -60,12 +62,12 @@ void PictureZoom::setFrameSize(double width, double height)
 // left and top offsets are not added.
 void PictureZoom::centre(double f)
 {
-    const Form1State& s = form_.state;
+    const Form1State& s = parts_.state;
     if (s.popup_origin != kFromPopup)
         return;
-    const ContentArea a = contentArea(form_.window.scaleWidth(), form_.window.scaleHeight(),
+    const ContentArea a = contentArea(parts_.window.scaleWidth(), parts_.window.scaleHeight(),
                                       s.top_offset);
-    PlacedControl& frame = form_.Picture1;
+    PlacedControl& frame = parts_.Picture1;
     if (frame.width() > a.W())
         frame.setLeft(a.W() / 2 - f * s.press_x);
     if (frame.height() > a.H())

@@ -1,6 +1,21 @@
 #pragma once
 
-class Form1;
+#include "core/operation.h"
+
+class ImageControl;
+class PlacedControl;
+class WindowFrame;
+struct Form1State;
+
+// What the zoom works on: the frame, the natural-size picture, the
+// window's size and the refresh that follows.
+struct PictureZoomParts {
+    Form1State& state;
+    PlacedControl& Picture1;
+    ImageControl& Image2;
+    WindowFrame& window;
+    Operation<void()>& shijian2;
+};
 
 // Zooming the viewer frame: by a factor of its current size, by a
 // percentage or to the natural size of the picture, and carrying the zoom
@@ -8,7 +23,7 @@ class Form1;
 // frame's geometry changes, and the frame shows the picture stretched.
 class PictureZoom {
 public:
-    explicit PictureZoom(Form1& form) : form_(form) {}
+    explicit PictureZoom(const PictureZoomParts& parts) : parts_(parts) {}
 
     // "放大一倍" (f = 2) and "缩小一半" (f = 1/2): steps compound.
     void step(double f);
@@ -25,5 +40,5 @@ private:
     void setFrameSize(double width, double height);
     void centre(double f);
 
-    Form1& form_;
+    PictureZoomParts parts_;
 };

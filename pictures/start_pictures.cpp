@@ -3,7 +3,9 @@
 #include "core/content_area.h"
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
+#include "platform/media_player.h"
 #include "pictures/picture_file.h"
 #include "pictures/picture_menus.h"
 
@@ -20,16 +22,19 @@ double timeSeededRandom()
 
 } // namespace
 
-StartPictures::StartPictures(Form1& form) : random(timeSeededRandom), form_(form) {}
+StartPictures::StartPictures(const StartPicturesParts& parts)
+    : random(timeSeededRandom), parts_(parts)
+{
+}
 
 void StartPictures::huamian_Click(int Index)
 {
-    MenuArray& menu = form_.huamian;
+    MenuArray& menu = parts_.huamian;
     if (!menu.contains(Index))
         return;
-    if (!DisplayMode::isStartPictureMode(form_.state.display_mode)) {
+    if (!DisplayMode::isStartPictureMode(parts_.state.display_mode)) {
         PictureMenus::checkOnly(menu, Index);
-        form_.shijian2();
+        parts_.shijian2();
         return;
     }
     // The second player shows a start picture only when none loads as a
@@ -37,34 +42,34 @@ void StartPictures::huamian_Click(int Index)
     QString lastTried;
     bool loaded = false;
     for (const int j : PictureMenus::wrappedFrom(menu, Index)) {
-        lastTried = form_.programPath(PictureMenus::kStartPictureDir + menu.at(j).caption);
-        form_.state.media_error.clear();
-        if (PictureFile::loadInto(form_.Image2, lastTried)) {
+        lastTried = parts_.programPath(PictureMenus::kStartPictureDir + menu.at(j).caption);
+        parts_.state.media_error.clear();
+        if (PictureFile::loadInto(parts_.Image2, lastTried)) {
             PictureMenus::checkOnly(menu, j);
             loaded = true;
             break;
         }
     }
-    form_.WindowsMediaPlayer2.setUrl(loaded ? QString() : lastTried);
-    form_.shijian2();
+    parts_.WindowsMediaPlayer2.setUrl(loaded ? QString() : lastTried);
+    parts_.shijian2();
 }
 
 void StartPictures::kaishihuamian()
 {
-    const MenuArray& menu = form_.huamian;
+    const MenuArray& menu = parts_.huamian;
     const auto& items = menu.items();
     if (items.isEmpty() || (items.size() == 1 && !items.first().enabled))
         return;
-    const MenuArray& options = form_.xuanxiang1;
+    const MenuArray& options = parts_.xuanxiang1;
     if (options.contains(OptionsItem::RandomStartPicture)
         && options.at(OptionsItem::RandomStartPicture).checked) {
         const int k = qBound(0, int(random() * items.size()), int(items.size()) - 1);
-        form_.huamian_Click(items.keys().at(k));
+        parts_.huamian_Click(items.keys().at(k));
         return;
     }
     for (auto it = items.cbegin(); it != items.cend(); ++it) {
         if (it.value().checked) {
-            form_.huamian_Click(it.key());
+            parts_.huamian_Click(it.key());
             return;
         }
     }
@@ -72,13 +77,13 @@ void StartPictures::kaishihuamian()
 
 void StartPictures::chooseStartPictureControl()
 {
-    MediaPlayer& player = form_.WindowsMediaPlayer2;
+    MediaPlayer& player = parts_.WindowsMediaPlayer2;
     if (player.imageSourceHeight().value_or(0) > 0) {
         player.setLeft(0);
-        player.setTop(form_.Image2.picture().isNull() ? 0 : kParkedTop);
+        player.setTop(parts_.Image2.picture().isNull() ? 0 : kParkedTop);
     } else {
         player.setLeft(kParkedTop);
     }
-    if (form_.Image1.picture().cacheKey() != form_.Image2.picture().cacheKey())
-        form_.Image1.setPicture(form_.Image2.picture());
+    if (parts_.Image1.picture().cacheKey() != parts_.Image2.picture().cacheKey())
+        parts_.Image1.setPicture(parts_.Image2.picture());
 }

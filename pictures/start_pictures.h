@@ -1,8 +1,30 @@
 #pragma once
 
+#include "core/operation.h"
+
+#include <QString>
 #include <functional>
 
-class Form1;
+class ImageControl;
+class MediaPlayer;
+class MenuArray;
+struct Form1State;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
+
+// What the start pictures work on and call.
+struct StartPicturesParts {
+    Form1State& state;
+    MenuArray& huamian;
+    MenuArray& xuanxiang1;
+    ImageControl& Image1;
+    ImageControl& Image2;
+    MediaPlayer& WindowsMediaPlayer2;
+    ProgramPathOf programPath;
+    Operation<void()>& shijian2;
+    Operation<void(int Index)>& huamian_Click;
+};
 
 // The start picture shown while no video is on screen (idle, audio and CD
 // modes), chosen in Options ▸ 开始画面 (huamian) or at random. A file that
@@ -10,7 +32,7 @@ class Form1;
 // played by the second player WindowsMediaPlayer2 in the viewer frame.
 class StartPictures {
 public:
-    explicit StartPictures(Form1& form);
+    explicit StartPictures(const StartPicturesParts& parts);
 
     // In a start-picture mode shows the chosen file, or the next one that
     // loads as a picture, wrapping around; otherwise only moves the check.
@@ -25,5 +47,5 @@ public:
     std::function<double()> random;
 
 private:
-    Form1& form_;
+    StartPicturesParts parts_;
 };

@@ -11,7 +11,7 @@ void MainForm::wirePictures()
     fittedPlacement = [this] { picturePlacement_.fittedPlacement(); };
     windowHeightRule = [this] { picturePlacement_.windowHeightRule(); };
     zoomPlacement = [this] { picturePlacement_.zoomPlacement(); };
-    buildPictureMenus = [this] { PictureMenus::build(*this); };
+    buildPictureMenus = [this] { PictureMenus::build(huamian, beijing1, [this](const QString& relative) { return programPath(relative); }); };
     beijing1_Click = [this](int Index) { backgrounds_.beijing1_Click(Index); };
     zoomCarryOver = [this](double r) { pictureZoom_.carryOver(r); };
     tuxiang1_Click = [this](int Index) { imageMenu_.tuxiang1_Click(Index); };

@@ -141,7 +141,16 @@ TEST_F(StartPictureTest, RandomChoice)
     build();
     f.form.state.display_mode = DisplayMode::Idle;
     f.form.xuanxiang1[OptionsItem::RandomStartPicture].checked = true;
-    StartPictures pictures(f.form);
+    Form1& form = f.form;
+    StartPictures pictures({.state = form.state,
+                            .huamian = form.huamian,
+                            .xuanxiang1 = form.xuanxiang1,
+                            .Image1 = form.Image1,
+                            .Image2 = form.Image2,
+                            .WindowsMediaPlayer2 = form.WindowsMediaPlayer2,
+                            .programPath = [&form](const QString& relative) { return form.programPath(relative); },
+                            .shijian2 = form.shijian2,
+                            .huamian_Click = form.huamian_Click});
     const QList<QPair<double, int>> cases = {{0.0, 0}, {0.5, 1}, {0.99, 2}, {0.34, 1}};
     for (const auto& [r, index] : cases) {
         pictures.random = [r = r] { return r; };
