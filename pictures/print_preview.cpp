@@ -1,9 +1,9 @@
 #include "pictures/print_preview.h"
 
-#include "core/form1.h"
 #include "core/scoped_value.h"
 #include "pictures/picture_printer.h"
 #include "platform/dialogs.h"
+#include "platform/placed_control.h"
 
 #include <QCoreApplication>
 
@@ -18,9 +18,11 @@ enum Button { PrintButton = 0, CloseButton = 1, PrinterButton = 2 };
 
 } // namespace
 
-Form2::Form2(Form1& form1) : form1_(form1)
+Form2::Form2(QList<QPointer<QTimer>>& timersHeldWhileOpening, const ImageControl& Image1,
+             const ImageControl& printPreviewImage, Dialogs*& dialogs)
+    : Image1_(Image1), printPreviewImage_(printPreviewImage), dialogs_(dialogs)
 {
-    form1_.timersHeldWhileOpening.append(&Timer1);
+    timersHeldWhileOpening.append(&Timer1);
 }
 
 void Form2::show()
@@ -42,7 +44,7 @@ void Form2::hide()
 
 bool Form2::holdsPicture() const { return !picture().isNull(); }
 
-const QImage& Form2::picture() const { return form1_.printPreviewImage.picture(); }
+const QImage& Form2::picture() const { return printPreviewImage_.picture(); }
 
 void Form2::Form_Load() { gaibian_all(); }
 
@@ -52,7 +54,7 @@ void Form2::gaibian_all()
         return; // the run under way runs again for the changed box
     {
         const ScopedValue inLayout(inLayout_, true);
-        const QSizeF shown(form1_.Image1.width(), form1_.Image1.height());
+        const QSizeF shown(Image1_.width(), Image1_.height());
         for (int run = 0; run < kMaxRuns; ++run) {
             if (!PrintLayout::runOnce(state, shown, printerOrientation()))
                 break;
@@ -162,7 +164,7 @@ void Form2::anniu1_Click(int index)
 // printer's unprintable edge (2 mm at the side, 7.4 or 12.4 mm at the top).
 void Form2::print()
 {
-    Dialogs* dialogs = form1_.dialogs;
+    Dialogs* dialogs = dialogs_;
     if (!dialogs || !dialogs->question(PrintQuestion, QCoreApplication::applicationName()))
         return;
     bool printed = false;
@@ -187,16 +189,16 @@ void Form2::print()
 void Form2::printerSetup()
 {
     if (!printer) {
-        if (form1_.dialogs)
-            form1_.dialogs->messageBox(PrintError);
+        if (dialogs_)
+            dialogs_->messageBox(PrintError);
         gaibian_all();
         return;
     }
     const int orientation = printer->orientation();
     const PicturePrinter::Setup result = printer->setupDialog();
     if (result != PicturePrinter::Setup::Chosen) {
-        if (result == PicturePrinter::Setup::Failed && form1_.dialogs)
-            form1_.dialogs->messageBox(PrintError);
+        if (result == PicturePrinter::Setup::Failed && dialogs_)
+            dialogs_->messageBox(PrintError);
         printer->setOrientation(orientation);
         gaibian_all();
         return;

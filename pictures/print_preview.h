@@ -3,10 +3,13 @@
 #include "core/hook.h"
 #include "pictures/print_layout.h"
 
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
-class Form1;
+class Dialogs;
+class ImageControl;
 class PicturePrinter;
 
 // The print preview window Form2 as its handlers see it: the picture on a
@@ -20,7 +23,11 @@ public:
     static constexpr double kWidth = 7830; // its normal size, twips
     static constexpr double kHeight = 7005;
 
-    explicit Form2(Form1& form1);
+    // Its timer joins those held while the main window opens an entry. It
+    // lays the picture out at the size of the main window's Image1 and
+    // shows printPreviewImage.
+    Form2(QList<QPointer<QTimer>>& timersHeldWhileOpening, const ImageControl& Image1,
+          const ImageControl& printPreviewImage, Dialogs*& dialogs);
 
     PreviewState state;
     PicturePrinter* printer = nullptr; // none: every print fails
@@ -61,7 +68,9 @@ private:
     int printerOrientation() const;
     void setPrinterOrientation(int orientation);
 
-    Form1& form1_;
+    const ImageControl& Image1_;
+    const ImageControl& printPreviewImage_;
+    Dialogs*& dialogs_;
     bool loaded_ = false;
     bool visible_ = false;
     bool inLayout_ = false;

@@ -9,7 +9,7 @@
 
 using namespace RegistrationValues;
 
-Form3::Form3(Form1& form1) : form1_(form1) {}
+Form3::Form3(const Form3Parts& parts) : parts_(parts) {}
 
 void Form3::show()
 {
@@ -22,7 +22,7 @@ void Form3::Form_Load()
 {
     loaded_ = true;
     enableMainWindow(false);
-    const QString command = command_text(form1_.programDir, QFileInfo(executable).fileName());
+    const QString command = command_text(parts_.programDir, QFileInfo(executable).fileName());
     Text1 = readValue(kCommandKey);
     while (Text1.endsWith(QLatin1Char(' ')))
         Text1.chop(1);
@@ -76,12 +76,12 @@ void Form3::anniu1_Click(int Index)
 
 void Form3::zhuce()
 {
-    const bool silent = form1_.state.kaishizhuce == SilentRun;
+    const bool silent = parts_.state.kaishizhuce == SilentRun;
     Dialogs* asked = shownDialogs();
     if (!silent && (!asked || !asked->question(Question, QCoreApplication::applicationName())))
         return;
-    const QString command = command_text(form1_.programDir, QFileInfo(executable).fileName());
-    const QString icon = icon_text(form1_.programDir);
+    const QString command = command_text(parts_.programDir, QFileInfo(executable).fileName());
+    const QString icon = icon_text(parts_.programDir);
     store.reg_create_key(Module1::kClassesRoot, kCommandKey);
     setValue(kCommandKey, command);
     for (int i = 0; i < RegistrationTypes::kCount; ++i) {
@@ -102,7 +102,7 @@ void Form3::zhuce()
     }
     registerDesktop();
     if (silent)
-        form1_.state.kaishizhuce.clear();
+        parts_.state.kaishizhuce.clear();
     else if (asked)
         asked->messageBox(Done, QCoreApplication::applicationName());
 }
@@ -113,16 +113,16 @@ void Form3::registerDesktop()
     QStringList unregistered;
     for (int i = 0; i < RegistrationTypes::kCount; ++i)
         (Check1[i] == 1 ? registered : unregistered) << RegistrationTypes::extension(i);
-    const bool installed = QFileInfo::exists(form1_.programPath(QString::fromLatin1(Form1::kInstalledMark)));
-    DesktopAssociations({executable, form1_.programDir, installed}).apply(registered, unregistered);
+    const bool installed = QFileInfo::exists(parts_.programPath(QString::fromLatin1(Form1::kInstalledMark)));
+    DesktopAssociations({executable, parts_.programDir, installed}).apply(registered, unregistered);
 }
 
 void Form3::firstRunRegistration()
 {
-    const QString marker = form1_.userPath(Marker);
+    const QString marker = parts_.userPath(Marker);
     if (QFileInfo::exists(marker))
         return;
-    form1_.state.kaishizhuce = SilentRun;
+    parts_.state.kaishizhuce = SilentRun;
     Form_Load();
     for (int i = 0; i < RegistrationTypes::kCount; ++i) {
         if (i < RegistrationTypes::kFirstPicture || i > RegistrationTypes::kLastPicture)
@@ -147,5 +147,5 @@ void Form3::setValue(const QString& key, const QString& value)
 
 Dialogs* Form3::shownDialogs() const
 {
-    return dialogs ? dialogs : form1_.dialogs;
+    return dialogs ? dialogs : parts_.dialogs;
 }

@@ -8,9 +8,22 @@
 #include <QCoreApplication>
 #include <QString>
 #include <array>
+#include <functional>
 
 class Dialogs;
-class Form1;
+struct Form1State;
+
+// What the registration window takes from the main window: the silent
+// run's switch kaishizhuce, the program folder (the registered command and
+// icon are under it), where the program keeps its files and writes its
+// own, and the main window's dialogs.
+struct Form3Parts {
+    Form1State& state;
+    const QString& programDir;
+    std::function<QString(const QString& relative)> programPath;
+    std::function<QString(const QString& relative)> userPath;
+    Dialogs*& dialogs;
+};
 
 // The registration window Form3 as its handlers see it: one check box per
 // file type, read from the store when it loads, and the buttons that check
@@ -29,7 +42,7 @@ public:
     static constexpr double kHeight = 4125;
     enum Button { SelectAll = 0, ClearAll = 1, Register = 2, Close = 3 };
 
-    explicit Form3(Form1& form1);
+    explicit Form3(const Form3Parts& parts);
 
     std::array<int, RegistrationTypes::kCount> Check1{}; // 1 checked, 0 not
     QString Text1;  // the hidden box holding each value read while it is compared
@@ -68,6 +81,6 @@ private:
     void setValue(const QString& key, const QString& value);
     Dialogs* shownDialogs() const;
 
-    Form1& form1_;
+    Form3Parts parts_;
     bool loaded_ = false;
 };

@@ -168,8 +168,13 @@ public:
     HelpMenu helpMenu{*this};
     NewsScheduler newsScheduler{*this};
     LabelMenuBar menuBar;
-    Form2 form2{*this}; // the print preview
-    Form3 form3{*this}; // the file-type registration
+    Form2 form2{timersHeldWhileOpening, Image1, printPreviewImage, dialogs}; // the print preview
+    // the file-type registration
+    Form3 form3{{.state = state,
+                 .programDir = programDir,
+                 .programPath = [this](const QString& relative) { return programPath(relative); },
+                 .userPath = [this](const QString& relative) { return userPath(relative); },
+                 .dialogs = dialogs}};
     // The floating toolbar, the menu refresh and the tray icon's menu.
     Form4 form4{*this};
     MenuRefresh menuRefresh{*this, form4};

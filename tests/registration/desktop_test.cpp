@@ -220,7 +220,7 @@ TEST(DesktopAssociations, AConfigFolderThatCannotBeMadeIsNoCrash)
     RegistrationFixture f;
     const QString blocker = f.desktop.file("a-file");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + "/config"));
-    Form3 form3(f.form);
+    Form3 form3(form3Parts(f.form));
     form3.executable = f.desktop.program();
     f.dialogs.questionAnswers.enqueue(true);
     form3.Form_Load();

@@ -5,6 +5,15 @@
 #include "doubles/scripted_dialogs.h"
 #include "registration/form3.h"
 
+inline Form3Parts form3Parts(Form1& form)
+{
+    return {.state = form.state,
+            .programDir = form.programDir,
+            .programPath = [&form](const QString& relative) { return form.programPath(relative); },
+            .userPath = [&form](const QString& relative) { return form.userPath(relative); },
+            .dialogs = form.dialogs};
+}
+
 // The registration window's model on a plain main window whose program
 // folder is the stand-in's, in a home of the test's own.
 struct RegistrationFixture : PlainControls<> {
@@ -42,5 +51,5 @@ struct RegistrationFixture : PlainControls<> {
     DesktopHome desktop;
     ScriptedDialogs dialogs;
     Form1 form{controls()};
-    Form3 form3{form};
+    Form3 form3{form3Parts(form)};
 };
