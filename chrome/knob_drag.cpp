@@ -43,7 +43,7 @@ void KnobDrag::huakuai_MouseDown(int i, Qt::MouseButton button, double x, double
 {
     if (!isKnob(i) || button != Qt::LeftButton)
         return;
-    Form1State& s = form_.state;
+    Form1State& s = parts_.state;
     // A press forgets any other knob's drag.
     s.knob_grab = {};
     s.knob_drag = {};
@@ -51,23 +51,23 @@ void KnobDrag::huakuai_MouseDown(int i, Qt::MouseButton button, double x, double
     s.knob_drag[i] = Flag::Dragging;
     // Playback must not move the knob or position_ms under the pointer.
     if (i == KnobValues::kProgress)
-        form_.Timer1.stop();
+        parts_.Timer1.stop();
 }
 
 void KnobDrag::huakuai_MouseMove(int i, Qt::MouseButtons buttons, double x, double y)
 {
     if (!isKnob(i))
         return;
-    if (buttons == Qt::LeftButton && form_.state.knob_drag[i] == Flag::Dragging)
+    if (buttons == Qt::LeftButton && parts_.state.knob_drag[i] == Flag::Dragging)
         drag(i, x, y);
-    ValueTip::show(form_, i);
+    ValueTip::show(parts_.state, parts_.huakuai, parts_.xianshi_wenben, parts_.programPath, i);
 }
 
 void KnobDrag::drag(int i, double x, double y)
 {
-    const PanelLayout::Limits l = PanelLayout::limits(form_);
-    PanelImage& knob = form_.huakuai[i];
-    const double grab = form_.state.knob_grab[i];
+    const PanelLayout::Limits l = PanelLayout::limits(parts_.state, parts_.xuan);
+    PanelImage& knob = parts_.huakuai[i];
+    const double grab = parts_.state.knob_grab[i];
     double r = 0;
     if (i == KnobValues::kBalance) {
         double left = knob.left();
@@ -80,32 +80,32 @@ void KnobDrag::drag(int i, double x, double y)
     }
     if (!std::isfinite(r))
         return;
-    KnobValues::setFraction(form_.state, i, r);
+    KnobValues::setFraction(parts_.state, i, r);
     // The progress knob seeks on release.
     if (i != KnobValues::kProgress)
-        form_.rengong_kongzhi(i);
+        parts_.rengong_kongzhi(i);
 }
 
 void KnobDrag::huakuai_MouseUp(int i, Qt::MouseButton button)
 {
     if (!isKnob(i) || button != Qt::LeftButton)
         return;
-    form_.state.knob_drag[i].clear();
-    form_.rengong_kongzhi(i);
-    if (!form_.Timer1.isActive())
-        form_.Timer1.start();
+    parts_.state.knob_drag[i].clear();
+    parts_.rengong_kongzhi(i);
+    if (!parts_.Timer1.isActive())
+        parts_.Timer1.start();
 }
 
 // Speed back to normal, balance to the centre. The knob goes where the
 // value puts it, so the release that follows keeps the value.
 void KnobDrag::huakuai_DblClick(int i)
 {
-    Form1State& s = form_.state;
+    Form1State& s = parts_.state;
     if (i == 1)
         s.sudu_shu = s.speed_x10_state == Flag::Selected ? 10 : 100;
     else if (i == KnobValues::kBalance)
         s.balance_step = 0;
     else
         return;
-    PanelLayout::placeKnobs(form_);
+    PanelLayout::placeKnobs(s, parts_.huakuai, parts_.xuan);
 }

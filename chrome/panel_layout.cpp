@@ -24,7 +24,7 @@ void place(PlacedControl& c, double left, double top, double width, double heigh
     c.setPlace({left, top, width, height});
 }
 
-void layOutTracks(Form1& f, double w, double h, double t)
+void layOutTracks(const PanelLayout::PanelLayoutParts& f, double w, double h, double t)
 {
     place(f.jingdutiao[0], w - 1560, 1560 - t, kBalanceTrackWidth, kTrackWidth);
     for (int c = 0; c < 3; ++c) {
@@ -35,7 +35,7 @@ void layOutTracks(Form1& f, double w, double h, double t)
     }
 }
 
-void layOutKnobs(Form1& f, double w, double t)
+void layOutKnobs(const PanelLayout::PanelLayoutParts& f, double w, double t)
 {
     for (int c = 0; c < 3; ++c)
         place(f.huakuai[c], w - kKnobColumn[c], f.huakuai[c].top(), kKnobLong, kKnobShort);
@@ -43,7 +43,7 @@ void layOutKnobs(Form1& f, double w, double t)
     place(balance, balance.left(), 1500 - t, kKnobShort, kKnobLong);
 }
 
-void layOutButtonsAndLabels(Form1& f, double w, double h, double t)
+void layOutButtonsAndLabels(const PanelLayout::PanelLayoutParts& f, double w, double h, double t)
 {
     place(f.xuan[0], w - 1400, h - 1080, kBoxSize, kBoxSize);
     place(f.xuan[1], w - 990, 1560 - t, kBoxSize, kBoxSize);
@@ -69,32 +69,33 @@ std::optional<double> along(double start, double end, std::optional<double> frac
 
 namespace PanelLayout {
 
-Limits limits(const Form1& form)
+Limits limits(const Form1State& s, const std::array<PanelImage, 3>& xuan)
 {
-    const double xuan1Left = form.xuan[1].left();
-    return {1980 - form.state.top_offset, form.xuan[0].top() - 350, xuan1Left - 490, xuan1Left - 355};
+    const double xuan1Left = xuan[1].left();
+    return {1980 - s.top_offset, xuan[0].top() - 350, xuan1Left - 490, xuan1Left - 355};
 }
 
-void layOut(Form1& form)
+void layOut(const PanelLayoutParts& parts)
 {
-    const double w = form.window.scaleWidth(), h = form.window.scaleHeight();
-    const double t = form.state.top_offset;
-    layOutTracks(form, w, h, t);
-    layOutKnobs(form, w, t);
-    layOutButtonsAndLabels(form, w, h, t);
-    form.ditiao.setTop(h - 280);
+    const double w = parts.window.scaleWidth(), h = parts.window.scaleHeight();
+    const double t = parts.state.top_offset;
+    layOutTracks(parts, w, h, t);
+    layOutKnobs(parts, w, t);
+    layOutButtonsAndLabels(parts, w, h, t);
+    parts.ditiao.setTop(h - 280);
 }
 
-void placeKnobs(Form1& form)
+void placeKnobs(const Form1State& s, std::array<PanelImage, 4>& huakuai,
+                const std::array<PanelImage, 3>& xuan)
 {
-    const Limits l = limits(form);
+    const Limits l = limits(s, xuan);
     for (int i = 0; i < 3; ++i) {
-        if (const auto top = along(l.trackTop, l.trackBottom, KnobValues::fraction(form.state, i)))
-            form.huakuai[i].setTop(*top);
+        if (const auto top = along(l.trackTop, l.trackBottom, KnobValues::fraction(s, i)))
+            huakuai[i].setTop(*top);
     }
     const int b = KnobValues::kBalance;
-    if (const auto left = along(l.balanceLeft, l.balanceRight, KnobValues::fraction(form.state, b)))
-        form.huakuai[b].setLeft(*left);
+    if (const auto left = along(l.balanceLeft, l.balanceRight, KnobValues::fraction(s, b)))
+        huakuai[b].setLeft(*left);
 }
 
 } // namespace PanelLayout

@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <functional>
 
-class Form1;
 class ImageControl;
+class PanelImage;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The slider panel's skin pictures under tubiao/skin/. Each is read from
 // its file whenever it is shown; a file that cannot be read leaves the
 // picture shown before.
 namespace PanelSkins {
 
-void show(Form1& form, ImageControl& control, const QString& fileName);
+void show(const ProgramPathOf& programPath, ImageControl& control, const QString& fileName);
 // Dark (resting) or lit (under the pointer) skin on knob i.
-void showKnob(Form1& form, int i, bool lit);
-void showTracks(Form1& form);
-void showStepButton(Form1& form, int i, bool pressed);
+void showKnob(const ProgramPathOf& programPath, std::array<PanelImage, 4>& huakuai, int i, bool lit);
+void showTracks(const ProgramPathOf& programPath, std::array<PanelImage, 10>& jingdutiao);
+void showStepButton(const ProgramPathOf& programPath, std::array<PanelImage, 2>& shang_xia, int i,
+                    bool pressed);
 
 } // namespace PanelSkins

@@ -19,23 +19,23 @@ void SkinRepaintRule::remember(double outerWidth, double outerHeight)
 
 void SkinPainter::chengxutuxiang(const QString& arg)
 {
-    const WindowFrame& window = form_.window;
+    const WindowFrame& window = parts_.window;
     if (rule_.changed(window.width(), window.height(), arg)) {
         paintSurface();
-        PanelLayout::layOut(form_);
+        PanelLayout::layOut(parts_.panel);
         rule_.remember(window.width(), window.height());
     }
-    PanelLayout::placeKnobs(form_);
+    PanelLayout::placeKnobs(parts_.panel.state, parts_.panel.huakuai, parts_.panel.xuan);
 }
 
 void SkinPainter::paintSurface()
 {
-    TwipsRect place = form_.beijing_linshi.place();
+    TwipsRect place = parts_.beijing_linshi.place();
     place.width = kBackgroundWidth;
     place.height = kBackgroundHeight;
-    form_.beijing_linshi.setPlace(place);
+    parts_.beijing_linshi.setPlace(place);
 
-    const double w = form_.window.scaleWidth(), h = form_.window.scaleHeight();
+    const double w = parts_.window.scaleWidth(), h = parts_.window.scaleHeight();
     const QSize size = TwipsRect{0, 0, w, h}.toPixels().size();
     surface_ = QImage((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
     // A client area with no room (a window shrunk to nothing) shows no skin.
@@ -43,7 +43,7 @@ void SkinPainter::paintSurface()
         surface_.setDevicePixelRatio(devicePixelRatio);
         surface_.fill(Qt::transparent);
         QPainter painter(&surface_);
-        paintBackground(painter, form_.beijing_linshi.picture(), checkedBackgroundSuffix(form_.beijing1), w, h);
+        paintBackground(painter, parts_.beijing_linshi.picture(), checkedBackgroundSuffix(parts_.beijing1), w, h);
     }
     if (surfaceChanged)
         surfaceChanged();

@@ -7,7 +7,19 @@
 #include <functional>
 #include <optional>
 
-class Form1;
+#include "chrome/panel_layout.h"
+
+class ImageControl;
+class MenuArray;
+
+// What the skin painter works on: the background holder and the choice in
+// Options ▸ 背景图, and the slider panel it lays out (the window included).
+struct SkinPainterParts {
+    MenuArray& beijing1;
+    ImageControl& beijing_linshi;
+    WindowFrame& window;
+    PanelLayout::PanelLayoutParts panel;
+};
 
 // When the skin painter repaints: the first time, whenever the window's
 // outer size differs from the size at its previous run, and when asked to
@@ -27,7 +39,7 @@ private:
 // only when the rule says so; places the knobs from the values every time.
 class SkinPainter {
 public:
-    explicit SkinPainter(Form1& form) : form_(form) {}
+    explicit SkinPainter(const SkinPainterParts& parts) : parts_(parts) {}
 
     void chengxutuxiang(const QString& arg);
 
@@ -40,7 +52,7 @@ public:
 private:
     void paintSurface();
 
-    Form1& form_;
+    SkinPainterParts parts_;
     SkinRepaintRule rule_;
     QImage surface_;
 };

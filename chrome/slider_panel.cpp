@@ -7,7 +7,16 @@
 #include "core/form1.h"
 #include "playback/step_repeat.h"
 
-SliderPanel::SliderPanel(Form1& form) : knobs(form), form_(form)
+SliderPanel::SliderPanel(Form1& form)
+    : knobs({.state = form.state,
+             .huakuai = form.huakuai,
+             .xuan = form.xuan,
+             .xianshi_wenben = form.xianshi_wenben,
+             .Timer1 = form.Timer1,
+             .programPath = [&form](const QString& relative) { return form.programPath(relative); },
+             .rengong_kongzhi = form.rengong_kongzhi}),
+      form_(form),
+      programPath_([&form](const QString& relative) { return form.programPath(relative); })
 {
     form_.Lab_biaoji.setCaption(QStringLiteral("声音 速度 进度"));
     form_.Label3.setCaption(QStringLiteral("静音 ×10"));
@@ -54,7 +63,7 @@ void SliderPanel::shang_xia_MouseDown(int i, Qt::MouseButton button)
 {
     if (i < 0 || i > 1 || button != Qt::LeftButton)
         return;
-    PanelSkins::showStepButton(form_, i, true);
+    PanelSkins::showStepButton(programPath_, form_.shang_xia, i, true);
     form_.state.step_direction = QString::number(i);
     // One step now, and one every 200 ms while the button is held.
     StepRepeat(form_).tick();
@@ -65,7 +74,7 @@ void SliderPanel::shang_xia_MouseUp(int i, Qt::MouseButton button)
 {
     if (i < 0 || i > 1 || button != Qt::LeftButton)
         return;
-    PanelSkins::showStepButton(form_, i, false);
+    PanelSkins::showStepButton(programPath_, form_.shang_xia, i, false);
     form_.state.step_direction.clear();
     form_.Timer3.stop();
 }
@@ -95,25 +104,23 @@ void SliderPanel::hoverReset()
 {
     form_.xianshi_wenben.setVisible(false);
     for (int i = 0; i < KnobValues::kKnobs; ++i)
-        PanelSkins::showKnob(form_, i, false);
+        PanelSkins::showKnob(programPath_, form_.huakuai, i, false);
 }
 
 void SliderPanel::loadTrackSkins()
 {
-    PanelSkins::showTracks(form_);
+    PanelSkins::showTracks(programPath_, form_.jingdutiao);
 }
 
 void SliderPanel::showDesignedPictures()
 {
-    PanelSkins::showTracks(form_);
+    PanelSkins::showTracks(programPath_, form_.jingdutiao);
     for (int i = 0; i < KnobValues::kKnobs; ++i)
-        PanelSkins::showKnob(form_, i, false);
-    const Form1& form = form_;
-    const ProgramPathOf programPath = [&form](const QString& relative) { return form.programPath(relative); };
+        PanelSkins::showKnob(programPath_, form_.huakuai, i, false);
     for (int i = 0; i < int(form_.xuan.size()); ++i)
-        Toggles::showPicture(form_.state, form_.xuan, programPath, i);
-    PanelSkins::showStepButton(form_, kStepBack, false);
-    PanelSkins::showStepButton(form_, kStepForward, false);
+        Toggles::showPicture(form_.state, form_.xuan, programPath_, i);
+    PanelSkins::showStepButton(programPath_, form_.shang_xia, kStepBack, false);
+    PanelSkins::showStepButton(programPath_, form_.shang_xia, kStepForward, false);
 }
 
 void SliderPanel::setKnobFraction(int i, double r)
@@ -123,6 +130,6 @@ void SliderPanel::setKnobFraction(int i, double r)
     KnobValues::setFraction(form_.state, i, r);
     // The speed is read back from its knob.
     if (i == 1)
-        PanelLayout::placeKnobs(form_);
+        PanelLayout::placeKnobs(form_.state, form_.huakuai, form_.xuan);
     form_.rengong_kongzhi(i);
 }

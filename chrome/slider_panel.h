@@ -49,6 +49,7 @@ public:
 
 private:
     Form1& form_;
+    ProgramPathOf programPath_;
     std::array<ControlMouse, 4> knobMouse_;
     std::array<ControlMouse, 3> toggleMouse_;
     std::array<ControlMouse, 2> stepButtonMouse_;

@@ -45,13 +45,14 @@ std::optional<QString> text(const Form1State& s, int i)
     return t;
 }
 
-void show(Form1& form, int i)
+void show(const Form1State& s, std::array<PanelImage, 4>& huakuai, PanelLabel& xianshi_wenben,
+          const ProgramPathOf& programPath, int i)
 {
     if (i < 0 || i >= KnobValues::kKnobs)
         return;
-    PanelSkins::showKnob(form, i, true);
-    const PanelImage& knob = form.huakuai[i];
-    PanelLabel& tip = form.xianshi_wenben;
+    PanelSkins::showKnob(programPath, huakuai, i, true);
+    const PanelImage& knob = huakuai[i];
+    PanelLabel& tip = xianshi_wenben;
     TwipsRect place = tip.place();
     place.left = knob.left() - (i == KnobValues::kProgress ? 250 : 50);
     // Small moves leave the tip where it is.
@@ -62,7 +63,7 @@ void show(Form1& form, int i)
     tip.setPlace(place);
     // Without a value (a medium of no length) the tip would show another
     // knob's text; it stays hidden instead.
-    const auto t = text(form.state, i);
+    const auto t = text(s, i);
     if (t)
         tip.setCaption(*t);
     tip.setVisible(t.has_value());

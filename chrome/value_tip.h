@@ -2,10 +2,16 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <optional>
 
-class Form1;
+class PanelImage;
+class PanelLabel;
 struct Form1State;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The value tip `xianshi_wenben` beside a knob under the pointer.
 namespace ValueTip {
@@ -14,6 +20,7 @@ namespace ValueTip {
 // "平衡 -100%"; nothing for the progress of a medium without length.
 std::optional<QString> text(const Form1State& s, int i);
 // Lights knob i and shows the tip beside it with its value.
-void show(Form1& form, int i);
+void show(const Form1State& s, std::array<PanelImage, 4>& huakuai, PanelLabel& xianshi_wenben,
+          const ProgramPathOf& programPath, int i);
 
 } // namespace ValueTip

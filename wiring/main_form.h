@@ -163,7 +163,18 @@ private:
 
 public:
     // The window's views draw these.
-    SkinPainter skinPainter{*this};
+    SkinPainter skinPainter{{.beijing1 = beijing1,
+                             .beijing_linshi = beijing_linshi,
+                             .window = window,
+                             .panel = {.state = state,
+                                       .window = window,
+                                       .jingdutiao = jingdutiao,
+                                       .huakuai = huakuai,
+                                       .xuan = xuan,
+                                       .shang_xia = shang_xia,
+                                       .Lab_biaoji = Lab_biaoji,
+                                       .Label3 = Label3,
+                                       .ditiao = ditiao}}};
     SliderPanel sliderPanel{*this};
     HelpMenu helpMenu{*this};
     NewsScheduler newsScheduler{*this};

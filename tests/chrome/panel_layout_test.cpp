@@ -1,6 +1,7 @@
 #include "panel_fixture.h"
 
 #include "chrome/panel_layout.h"
+#include "doubles/panel_layout_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +42,12 @@ TEST(PanelLayout, TopOffsetMovesExactlyTheControlsPlacedBelowTheMenuBar)
 {
     PanelFixture f;
     f.form.state.top_offset = 0;
-    PanelLayout::layOut(f.form);
+    PanelLayout::layOut(panelLayoutParts(f.form));
     QMap<QString, double> tops;
     for (const auto& [name, control] : panelControls(f.form))
         tops[name] = control->top();
     f.form.state.top_offset = 480;
-    PanelLayout::layOut(f.form);
+    PanelLayout::layOut(panelLayoutParts(f.form));
 
     const QStringList moved = {"jingdutiao(0)", "jingdutiao(1)", "jingdutiao(2)", "jingdutiao(3)",
                                "jingdutiao(4)", "jingdutiao(5)", "jingdutiao(6)", "huakuai(3)",
@@ -70,7 +71,7 @@ TEST(PanelLayout, DesignedPlacesAndStatusLine)
     EXPECT_EQ(f.form.xuan[0].place(), (TwipsRect{10600, 7320, 225, 225}));
     EXPECT_EQ(f.form.Label3.place(), (TwipsRect{10560, 7560, 1395, 195}));
     EXPECT_EQ(f.form.ditiao.top(), 8120);
-    const PanelLayout::Limits l = PanelLayout::limits(f.form);
+    const PanelLayout::Limits l = PanelLayout::limits(f.form.state, f.form.xuan);
     EXPECT_EQ(l.trackTop, PanelFixture::kTrackTop);
     EXPECT_EQ(l.trackBottom, PanelFixture::kTrackBottom);
     EXPECT_EQ(l.balanceLeft, PanelFixture::kBalanceLeft);
@@ -100,7 +101,7 @@ TEST_P(KnobPlacement, ValuePutsTheKnobOnItsTrack)
     case 2: s.length_ms = 100000; s.position_ms = c.value; break;
     case 3: s.balance_step = c.value; break;
     }
-    PanelLayout::placeKnobs(f.form);
+    PanelLayout::placeKnobs(f.form.state, f.form.huakuai, f.form.xuan);
     const PlacedControl& knob = f.form.huakuai[c.knob];
     EXPECT_DOUBLE_EQ(c.knob == 3 ? knob.left() : knob.top(), c.expected);
 }
@@ -122,7 +123,7 @@ TEST(KnobPlacement, AMediumWithoutLengthLeavesTheProgressKnob)
     f.form.huakuai[2].setTop(3333);
     f.form.state.length_ms = 0;
     f.form.state.position_ms = 5000;
-    PanelLayout::placeKnobs(f.form);
+    PanelLayout::placeKnobs(f.form.state, f.form.huakuai, f.form.xuan);
     EXPECT_EQ(f.form.huakuai[2].top(), 3333);
 }
 

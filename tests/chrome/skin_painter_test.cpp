@@ -40,6 +40,7 @@ TEST(SkinRepaintRule, RemembersTheLatestSize)
 }
 
 #include "chrome_fixture.h"
+#include "doubles/panel_layout_parts.h"
 
 namespace {
 
@@ -51,7 +52,10 @@ struct PainterFixture : ChromeFixture {
         form.beijing_linshi.setPicture(picture);
         painter.surfaceChanged.connect(qApp, [this] { ++repaints; });
     }
-    SkinPainter painter{form};
+    SkinPainter painter{{.beijing1 = form.beijing1,
+                         .beijing_linshi = form.beijing_linshi,
+                         .window = form.window,
+                         .panel = panelLayoutParts(form)}};
     int repaints = 0;
 };
 

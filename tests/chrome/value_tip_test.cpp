@@ -5,6 +5,17 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Lights knob i of the test's window and shows its tip.
+void showTip(Form1& form, int i)
+{
+    ValueTip::show(form.state, form.huakuai, form.xianshi_wenben,
+                   [&form](const QString& relative) { return form.programPath(relative); }, i);
+}
+
+} // namespace
+
 struct TipCase {
     int knob;
     double value;
@@ -57,7 +68,7 @@ TEST(ValueTip, SitsBesideTheKnobAndIgnoresSmallMoves)
     PanelLabel& tip = f.form.xianshi_wenben;
     EXPECT_FALSE(tip.isVisible());
     f.form.huakuai[0].setTop(3000);
-    ValueTip::show(f.form, 0);
+    showTip(f.form, 0);
     EXPECT_TRUE(tip.isVisible());
     EXPECT_EQ(tip.left(), f.form.huakuai[0].left() - 50);
     EXPECT_EQ(tip.top(), 3400);
@@ -65,15 +76,15 @@ TEST(ValueTip, SitsBesideTheKnobAndIgnoresSmallMoves)
     EXPECT_TRUE(shows(f.form.huakuai[0], "进度条_滑块横_亮.jpg"));
 
     f.form.huakuai[0].setTop(3030);
-    ValueTip::show(f.form, 0);
+    showTip(f.form, 0);
     EXPECT_EQ(tip.top(), 3400);
     f.form.huakuai[0].setTop(3031);
-    ValueTip::show(f.form, 0);
+    showTip(f.form, 0);
     EXPECT_EQ(tip.top(), 3431);
 
-    ValueTip::show(f.form, 2);
+    showTip(f.form, 2);
     EXPECT_EQ(tip.left(), f.form.huakuai[2].left() - 250);
-    ValueTip::show(f.form, 3);
+    showTip(f.form, 3);
     EXPECT_EQ(tip.width(), 960);
     EXPECT_TRUE(shows(f.form.huakuai[3], "进度条_滑块竖_亮.jpg"));
 }
@@ -81,9 +92,9 @@ TEST(ValueTip, SitsBesideTheKnobAndIgnoresSmallMoves)
 TEST(ValueTip, StaysHiddenOverTheProgressKnobWithoutAMedium)
 {
     PanelFixture f;
-    ValueTip::show(f.form, 0);
+    showTip(f.form, 0);
     f.form.state.length_ms = 0;
-    ValueTip::show(f.form, 2);
+    showTip(f.form, 2);
     EXPECT_FALSE(f.form.xianshi_wenben.isVisible());
     EXPECT_TRUE(shows(f.form.huakuai[2], "进度条_滑块横_亮.jpg"));
 }
@@ -92,7 +103,7 @@ TEST(ValueTip, HoverResetHidesItAndDarkensEveryKnob)
 {
     PanelFixture f;
     for (int i = 0; i < 4; ++i)
-        ValueTip::show(f.form, i);
+        showTip(f.form, i);
     f.form.menuBar.Lab_caidan_MouseMove(2);
     f.form.hoverReset();
     EXPECT_FALSE(f.form.xianshi_wenben.isVisible());
@@ -107,7 +118,7 @@ TEST(ValueTip, AMissingSkinFileLeavesThePictureShownBefore)
     PanelFixture f;
     f.form.hoverReset();
     f.removeSkin("进度条_滑块横_亮.jpg");
-    ValueTip::show(f.form, 1);
+    showTip(f.form, 1);
     EXPECT_TRUE(shows(f.form.huakuai[1], "进度条_滑块横_暗.jpg"));
     EXPECT_TRUE(f.form.xianshi_wenben.isVisible());
 }
