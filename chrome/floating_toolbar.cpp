@@ -2,7 +2,8 @@
 
 #include "chrome/toolbar_design.h"
 #include "core/designed_menus.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
+#include "platform/window_frame.h"
 
 #include <QtGlobal>
 
@@ -19,7 +20,7 @@ int keptOnScreen(int left, int width, const QRect& screen)
 
 } // namespace
 
-Form4::Form4(Form1& form) : form_(form)
+Form4::Form4(const Form4Parts& parts) : parts_(parts)
 {
     QObject::connect(&Timer1, &QTimer::timeout, &Timer1, [this] { Timer1_Timer(); });
     QObject::connect(&Timer2, &QTimer::timeout, &Timer2, [this] { Timer2_Timer(); });
@@ -130,12 +131,12 @@ void Form4::setMovePointer(bool move)
 
 bool Form4::restoreSet() const
 {
-    return form_.window.windowState() == WindowFrame::Minimized;
+    return parts_.window.windowState() == WindowFrame::Minimized;
 }
 
 QString Form4::picturePath(StripLook look) const
 {
-    return form_.programPath(stripPictureName(look, restoreSet()));
+    return parts_.programPath(stripPictureName(look, restoreSet()));
 }
 
 void Form4::paintNormalStrip()

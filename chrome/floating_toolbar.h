@@ -3,6 +3,7 @@
 #include "chrome/toolbar_strip.h"
 #include "chrome/toolbar_window.h"
 #include "core/hook.h"
+#include "core/operation.h"
 
 #include <QColor>
 #include <QPoint>
@@ -10,9 +11,25 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 
-class Form1;
+class MenuArray;
+class WindowFrame;
+
+// A file or folder under the program directory.
+using ProgramPathOf = std::function<QString(const QString& relative)>;
+
+// What the toolbar takes from the main window: its frame (minimized or
+// not), the Options item naming the toolbar, where its pictures are, and
+// the commands its buttons give.
+struct Form4Parts {
+    WindowFrame& window;
+    MenuArray& xuanxiang1;
+    ProgramPathOf programPath;
+    Operation<void(int Index)>& kongzhi1_Click;
+    Operation<void(int Index)>& kuaijiecaidan1_Click;
+};
 
 // The floating toolbar Form4: nine picture buttons on a strip at the top
 // edge of the screen, folded to a thin line until the pointer touches the
@@ -22,7 +39,7 @@ class Form4 {
 public:
     enum class FoldState { Unset, Unfolded, Folded };
 
-    explicit Form4(Form1& form);
+    explicit Form4(const Form4Parts& parts);
     Form4(const Form4&) = delete;
     Form4& operator=(const Form4&) = delete;
 
@@ -92,6 +109,6 @@ private:
     void watchMainWindow();
     void minimizeOrRestore();
 
-    Form1& form_;
+    Form4Parts parts_;
     double height_ = 1245;
 };

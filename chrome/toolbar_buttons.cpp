@@ -4,7 +4,8 @@
 #include "chrome/toolbar_design.h"
 #include "core/designed_menus.h"
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
+#include "platform/window_frame.h"
 
 void Form4::Label1_MouseDown(int Index, int, int, double, double)
 {
@@ -37,16 +38,16 @@ void Form4::Label1_Click(int Index)
         window->takeFocus();
     using namespace ToolbarButton;
     switch (Index) {
-    case Play: form_.kongzhi1_Click(ControlItem::Play); break;
-    case Pause: form_.kongzhi1_Click(ControlItem::Pause); break;
-    case Back: form_.kongzhi1_Click(ControlItem::Back); break;
-    case Forward: form_.kongzhi1_Click(ControlItem::Forward); break;
-    case Stop: form_.kongzhi1_Click(ControlItem::Stop); break;
-    case Previous: form_.kuaijiecaidan1_Click(ShortcutItem::Previous); break;
-    case Next: form_.kuaijiecaidan1_Click(ShortcutItem::Next); break;
+    case Play: parts_.kongzhi1_Click(ControlItem::Play); break;
+    case Pause: parts_.kongzhi1_Click(ControlItem::Pause); break;
+    case Back: parts_.kongzhi1_Click(ControlItem::Back); break;
+    case Forward: parts_.kongzhi1_Click(ControlItem::Forward); break;
+    case Stop: parts_.kongzhi1_Click(ControlItem::Stop); break;
+    case Previous: parts_.kuaijiecaidan1_Click(ShortcutItem::Previous); break;
+    case Next: parts_.kuaijiecaidan1_Click(ShortcutItem::Next); break;
     case MinimizeRestore: minimizeOrRestore(); break;
     case Close:
-        form_.xuanxiang1[OptionsItem::Toolbar].caption = QStringLiteral("打开浮动工具条(&F)");
+        parts_.xuanxiang1[OptionsItem::Toolbar].caption = QStringLiteral("打开浮动工具条(&F)");
         Hide();
         break;
     default: break;
@@ -57,7 +58,7 @@ void Form4::minimizeOrRestore()
 {
     if (!mainWindow)
         return;
-    const WindowFrame::State state = form_.window.windowState();
+    const WindowFrame::State state = parts_.window.windowState();
     if (state == WindowFrame::Minimized) {
         mainWindow->setWindowState(WindowFrame::State(saved_main_state));
         return;

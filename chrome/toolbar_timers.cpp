@@ -2,7 +2,8 @@
 #include "chrome/floating_toolbar.h"
 
 #include "chrome/toolbar_design.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
+#include "platform/window_frame.h"
 
 #include <array>
 #include <cmath>
@@ -62,7 +63,7 @@ void Form4::unfold()
 
 void Form4::watchMainWindow()
 {
-    const int state = form_.window.windowState();
+    const int state = parts_.window.windowState();
     if (state == last_main_state)
         return;
     last_main_state = state;

@@ -5,7 +5,8 @@
 #include "core/designed_menus.h"
 #include "core/event_delivery.h"
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/window_frame.h"
 #include "options/file_menu.h"
 
 MenuArray designedTrayMenu()
@@ -48,9 +49,9 @@ void Tray::tray_remove()
 
 void Tray::leftClick()
 {
-    if (!mainWindow || form_.window.windowState() != WindowFrame::Minimized)
+    if (!mainWindow || parts_.window.windowState() != WindowFrame::Minimized)
         return;
-    mainWindow->setWindowState(WindowFrame::State(form_.state.saved_window_state));
+    mainWindow->setWindowState(WindowFrame::State(parts_.state.saved_window_state));
     mainWindow->showWithFocus();
 }
 
@@ -58,12 +59,12 @@ void Tray::qmx_tuopan1_Click(int Index)
 {
     using namespace TrayItem;
     switch (Index) {
-    case PlayFile: form_.wenjian1_Click(FileMenu::PlayFiles); break;
-    case Play: form_.kongzhi1_Click(ControlItem::Play); break;
-    case Pause: form_.kongzhi1_Click(ControlItem::Pause); break;
-    case Stop: form_.kongzhi1_Click(ControlItem::Stop); break;
-    case HomePage: form_.bangzhu1_Click(HelpItem::HomePage); break;
-    case News: form_.bangzhu1_Click(HelpItem::News); break;
+    case PlayFile: parts_.wenjian1_Click(FileMenu::PlayFiles); break;
+    case Play: parts_.kongzhi1_Click(ControlItem::Play); break;
+    case Pause: parts_.kongzhi1_Click(ControlItem::Pause); break;
+    case Stop: parts_.kongzhi1_Click(ControlItem::Stop); break;
+    case HomePage: parts_.bangzhu1_Click(HelpItem::HomePage); break;
+    case News: parts_.bangzhu1_Click(HelpItem::News); break;
     case Nothing: break;
     case Exit: exit(); break;
     default: reportUnhandledItem("qmx_tuopan1", Index); break;
@@ -74,7 +75,7 @@ void Tray::qmx_tuopan1_Click(int Index)
 // second before the window goes.
 void Tray::exit()
 {
-    form_.state.closing = Flag::Closing;
+    parts_.state.closing = Flag::Closing;
     EventDelivery::deliverFor(100);
-    form_.formUnload();
+    parts_.formUnload();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/menu_array.h"
+#include "core/operation.h"
 
-class Form1;
+class WindowFrame;
+struct Form1State;
 class MainWindowControl;
 class TrayIcon;
 
@@ -21,6 +23,17 @@ inline constexpr int Exit = 12;
 // The tray menu as designed: the news item shows once start-up has made it visible.
 MenuArray designedTrayMenu();
 
+// What the tray menu takes from the main window: its frame and the state
+// to restore, and the commands of the items.
+struct TrayParts {
+    Form1State& state;
+    const WindowFrame& window;
+    Operation<void(int Index)>& wenjian1_Click;
+    Operation<void(int Index)>& kongzhi1_Click;
+    Operation<void(int Index)>& bangzhu1_Click;
+    Operation<void()>& formUnload;
+};
+
 // The tray icon of the main window and its menu: added at load with the
 // caption of that moment as its tip, removed at the close request. A left
 // click restores a minimized window; the desktop opens the menu on a right
@@ -28,7 +41,7 @@ MenuArray designedTrayMenu();
 // the main window's own menus.
 class Tray {
 public:
-    explicit Tray(Form1& form) : form_(form) {}
+    explicit Tray(const TrayParts& parts) : parts_(parts) {}
 
     TrayIcon* icon = nullptr;
     MainWindowControl* mainWindow = nullptr;
@@ -44,6 +57,6 @@ public:
 private:
     void exit();
 
-    Form1& form_;
+    TrayParts parts_;
     bool added_ = false;
 };

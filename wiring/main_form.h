@@ -187,7 +187,21 @@ public:
                  .userPath = [this](const QString& relative) { return userPath(relative); },
                  .dialogs = dialogs}};
     // The floating toolbar, the menu refresh and the tray icon's menu.
-    Form4 form4{*this};
-    MenuRefresh menuRefresh{*this, form4};
-    Tray tray{*this};
+    Form4 form4{{.window = window,
+                 .xuanxiang1 = xuanxiang1,
+                 .programPath = [this](const QString& relative) { return programPath(relative); },
+                 .kongzhi1_Click = kongzhi1_Click,
+                 .kuaijiecaidan1_Click = kuaijiecaidan1_Click}};
+    MenuRefresh menuRefresh{{.state = state,
+                             .xuanxiang1 = xuanxiang1,
+                             .tuxiang1 = tuxiang1,
+                             .printPreviewHoldsPicture = printPreviewHoldsPicture,
+                             .hidePrintPreview = hidePrintPreview},
+                            form4};
+    Tray tray{{.state = state,
+               .window = window,
+               .wenjian1_Click = wenjian1_Click,
+               .kongzhi1_Click = kongzhi1_Click,
+               .bangzhu1_Click = bangzhu1_Click,
+               .formUnload = formUnload}};
 };

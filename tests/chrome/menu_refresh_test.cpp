@@ -15,7 +15,12 @@ struct RefreshFixture : ToolbarFixture {
     }
     bool previewHoldsPicture = false;
     int previewHides = 0;
-    MenuRefresh refresh{form, toolbar};
+    MenuRefresh refresh{{.state = form.state,
+                         .xuanxiang1 = form.xuanxiang1,
+                         .tuxiang1 = form.tuxiang1,
+                         .printPreviewHoldsPicture = form.printPreviewHoldsPicture,
+                         .hidePrintPreview = form.hidePrintPreview},
+                        toolbar};
 };
 
 TEST(MenuRefresh, ToolbarItemFollowsTheToolbar)

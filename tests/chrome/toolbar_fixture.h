@@ -109,6 +109,10 @@ struct ToolbarFixture : PlainControls<> {
     Form1 form{controls()};
     FakeToolbarWindow desktop;
     FakeMainWindowControl mainWindow{window};
-    Form4 toolbar{form};
+    Form4 toolbar{{.window = form.window,
+                   .xuanxiang1 = form.xuanxiang1,
+                   .programPath = [this](const QString& relative) { return form.programPath(relative); },
+                   .kongzhi1_Click = form.kongzhi1_Click,
+                   .kuaijiecaidan1_Click = form.kuaijiecaidan1_Click}};
     QStringList commands;
 };

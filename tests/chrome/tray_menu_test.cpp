@@ -25,7 +25,12 @@ struct TrayFixture : ToolbarFixture {
         form.formUnload = [this] { commands << "unload:" + form.state.closing; };
     }
     RecordingTrayIcon icon;
-    Tray tray{form};
+    Tray tray{{.state = form.state,
+               .window = form.window,
+               .wenjian1_Click = form.wenjian1_Click,
+               .kongzhi1_Click = form.kongzhi1_Click,
+               .bangzhu1_Click = form.bangzhu1_Click,
+               .formUnload = form.formUnload}};
 };
 
 TEST(TrayMenu, CaptionsAndIndexes)
