@@ -43,7 +43,7 @@ void Transport::play()
         EventDelivery::deliverPending();
         form_.WindowsMediaPlayer1.play();
     } else if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("play cd"));
+        CdEntry::send(form_.mci, QStringLiteral("play cd"));
     } else {
         form_.kuaijiecaidan1_Click(ShortcutItem::Replay);
     }
@@ -56,7 +56,7 @@ void Transport::pause()
         if (player.playState() == MediaPlayer::Playing)
             player.pause();
     } else if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("pause cd wait"));
+        CdEntry::send(form_.mci, QStringLiteral("pause cd wait"));
     }
 }
 
@@ -67,8 +67,8 @@ void Transport::stop()
     player.setVisible(false);
     form_.Picture1.setVisible(true);
     if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("stop cd wait"));
-        CdEntry::send(form_, QStringLiteral("seek cd to 1 wait"));
+        CdEntry::send(form_.mci, QStringLiteral("stop cd wait"));
+        CdEntry::send(form_.mci, QStringLiteral("seek cd to 1 wait"));
     }
     form_.state.display_mode = DisplayMode::Idle;
     form_.kaishihuamian();
@@ -93,7 +93,7 @@ void Transport::back()
 void Transport::seek()
 {
     if (cdMode(form_))
-        seekCd(form_);
+        seekCd(form_.state, form_.mci, form_.ditiao);
     else
         form_.WindowsMediaPlayer1.setCurrentPosition(form_.state.position_ms / 1000);
 }
