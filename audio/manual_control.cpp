@@ -49,7 +49,7 @@ void ManualControl::seek()
     form_.Timer1.stop();
     const QString& mode = form_.state.display_mode;
     if (mode == DisplayMode::Cd)
-        seekCd(form_);
+        seekCd(form_.state, form_.mci, form_.ditiao);
     else if (mode == DisplayMode::Audio || mode == DisplayMode::Video)
         form_.WindowsMediaPlayer1.setCurrentPosition(form_.state.position_ms / 1000);
 }

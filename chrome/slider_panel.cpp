@@ -66,7 +66,7 @@ void SliderPanel::shang_xia_MouseDown(int i, Qt::MouseButton button)
     PanelSkins::showStepButton(programPath_, form_.shang_xia, i, true);
     form_.state.step_direction = QString::number(i);
     // One step now, and one every 200 ms while the button is held.
-    StepRepeat(form_).tick();
+    StepRepeat(form_.state, form_.rengong_kongzhi).tick();
     form_.Timer3.start();
 }
 

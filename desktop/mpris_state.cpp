@@ -24,7 +24,7 @@ QString statusOf(const Form1& form)
 
 QString loopOf(const Form1& form)
 {
-    switch (LoopMode::current(form)) {
+    switch (LoopMode::current(form.xunhuan1)) {
     case LoopMode::All: return QStringLiteral("Playlist");
     case LoopMode::RepeatOne: return QStringLiteral("Track");
     default: return QStringLiteral("None");

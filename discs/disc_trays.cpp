@@ -25,7 +25,7 @@ void Discs::tankai1_Click(int Index)
     form_.state.cd_drive = device;
     stopWhenPlayingFrom(device);
     openDevice();
-    CdEntry::send(form_, QStringLiteral("set cd door open wait"));
+    CdEntry::send(form_.mci, QStringLiteral("set cd door open wait"));
 }
 
 void Discs::guanshang1_Click(int Index)
@@ -36,7 +36,7 @@ void Discs::guanshang1_Click(int Index)
     releaseDevice();
     form_.state.cd_drive = device;
     openDevice();
-    CdEntry::send(form_, QStringLiteral("set cd door closed wait"));
+    CdEntry::send(form_.mci, QStringLiteral("set cd door closed wait"));
     releaseDevice();
 }
 
@@ -55,12 +55,12 @@ void Discs::stopWhenPlayingFrom(const QString& device)
 // Any device left open is released.
 void Discs::releaseDevice()
 {
-    CdEntry::send(form_, QStringLiteral("stop cd"));
-    CdEntry::send(form_, QStringLiteral("close cd"));
+    CdEntry::send(form_.mci, QStringLiteral("stop cd"));
+    CdEntry::send(form_.mci, QStringLiteral("close cd"));
 }
 
 void Discs::openDevice()
 {
-    CdEntry::send(form_, "open  " + form_.state.cd_drive + " type cdaudio alias cd wait shareable");
-    CdEntry::send(form_, QStringLiteral("set cd time format tmsf"));
+    CdEntry::send(form_.mci, "open  " + form_.state.cd_drive + " type cdaudio alias cd wait shareable");
+    CdEntry::send(form_.mci, QStringLiteral("set cd time format tmsf"));
 }

@@ -95,7 +95,7 @@ QString Discs::audioTrackListText(const QString& device)
 {
     if (!form_.mci.send("open  " + device + " type cdaudio alias cd wait shareable"))
         return {};
-    const double count = numericValue(CdEntry::ask(form_, QStringLiteral("status cd number of tracks wait")));
+    const double count = numericValue(CdEntry::ask(form_.mci, form_.state.mci_reply, QStringLiteral("status cd number of tracks wait")));
     const int tracks = count >= 1 ? int(std::min<double>(count, kMostTracks)) : 0;
     QString text;
     for (int track = 1; track <= tracks; ++track)

@@ -1,6 +1,6 @@
 #include "playback/cd_entry.h"
 
-#include "core/form1.h"
+#include "platform/mci.h"
 #include "playback/numeric_value.h"
 
 #include <algorithm>
@@ -28,22 +28,22 @@ QString number(double n)
     return QString::number(n, 'g', 15);
 }
 
-void send(Form1& form, const QString& command)
+void send(Mci& mci, const QString& command)
 {
-    form.mci.send(command);
+    mci.send(command);
 }
 
-QString ask(Form1& form, const QString& command)
+QString ask(Mci& mci, QString& mci_reply, const QString& command)
 {
-    form.mci.send(command, &form.state.mci_reply);
-    return form.state.mci_reply;
+    mci.send(command, &mci_reply);
+    return mci_reply;
 }
 
-bool sendMci(Form1& form, const QString& command)
+bool sendMci(Mci& mci, const QString& command)
 {
-    if (form.mci.send(command))
+    if (mci.send(command))
         return true;
-    (void)form.mci.lastError(); // looked up for the record, not shown
+    (void)mci.lastError(); // looked up for the record, not shown
     return false;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Form1;
+class Mci;
 
 // Audio-CD track entries, <drive>/TrackNN.cda, and the commands that the
 // playback features send to the CD device.
@@ -20,10 +20,10 @@ QString drive(const QString& path);
 QString number(double n);
 
 // Sends a command straight to the device, without a reply.
-void send(Form1& form, const QString& command);
+void send(Mci& mci, const QString& command);
 // Sends a command whose reply goes into mci_reply; returns the reply.
-QString ask(Form1& form, const QString& command);
+QString ask(Mci& mci, QString& mci_reply, const QString& command);
 // send_mci: a command whose failure is looked up but never shown.
-bool sendMci(Form1& form, const QString& command);
+bool sendMci(Mci& mci, const QString& command);
 
 } // namespace CdEntry

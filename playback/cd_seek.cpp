@@ -1,6 +1,7 @@
 #include "playback/cd_seek.h"
 
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/placed_control.h"
 #include "playback/cd_entry.h"
 #include "playback/numeric_value.h"
 
@@ -19,18 +20,20 @@ bool fitsInt32(double v)
 
 } // namespace
 
-void seekCd(Form1& form)
+void seekCd(Form1State& state, Mci& mci, const LabelControl& ditiao)
 {
-    CdEntry::sendMci(form, QStringLiteral("set cd time format milliseconds"));
+    CdEntry::sendMci(mci, QStringLiteral("set cd time format milliseconds"));
     double before = 0;
-    for (int i = 1; i < form.state.cd_track; ++i)
-        before += numericValue(CdEntry::ask(form, "status cd length track " + QString::number(i)));
-    // The disc position is a 32-bit number; a target beyond it is not sent.
-    const double target = std::nearbyint(before + form.state.position_ms);
-    if (fitsInt32(target)) {
-        const bool playing = form.ditiao.caption().left(4) == kPlaying;
-        const QString digits = QString::number(qint32(target));
-        CdEntry::send(form, (playing ? "play cd from " : "seek cd to ") + digits);
+    for (int i = 1; i < state.cd_track; ++i) {
+        const QString command = "status cd length track " + QString::number(i);
+        before += numericValue(CdEntry::ask(mci, state.mci_reply, command));
     }
-    CdEntry::sendMci(form, QStringLiteral("set cd time format tmsf"));
+    // The disc position is a 32-bit number; a target beyond it is not sent.
+    const double target = std::nearbyint(before + state.position_ms);
+    if (fitsInt32(target)) {
+        const bool playing = ditiao.caption().left(4) == kPlaying;
+        const QString digits = QString::number(qint32(target));
+        CdEntry::send(mci, (playing ? "play cd from " : "seek cd to ") + digits);
+    }
+    CdEntry::sendMci(mci, QStringLiteral("set cd time format tmsf"));
 }

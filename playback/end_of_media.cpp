@@ -14,8 +14,8 @@ void EndOfMedia::shijian6()
     if (s.display_mode == DisplayMode::Cd) {
         if (!cdTrackEnded())
             return;
-        CdEntry::send(form_, QStringLiteral("stop cd wait"));
-        CdEntry::send(form_, QStringLiteral("seek cd to 1 wait"));
+        CdEntry::send(form_.mci, QStringLiteral("stop cd wait"));
+        CdEntry::send(form_.mci, QStringLiteral("seek cd to 1 wait"));
     } else {
         if (s.media_ended != Flag::MediaEnded)
             return;
@@ -32,7 +32,7 @@ bool EndOfMedia::cdTrackEnded()
     Form1State& s = form_.state;
     const int i = PlaylistEntries::current(form_);
     const double track = CdEntry::trackNumber(PlaylistEntries::fullPath(form_, i));
-    const QString reply = CdEntry::ask(form_, QStringLiteral("status cd position"));
+    const QString reply = CdEntry::ask(form_.mci, s.mci_reply, QStringLiteral("status cd position"));
     bool isNumber = false;
     const int reported = reply.left(2).trimmed().toInt(&isNumber);
     if (isNumber)
@@ -47,12 +47,12 @@ bool EndOfMedia::cdTrackEnded()
 
 void EndOfMedia::playNext()
 {
-    if (LoopMode::isChecked(form_, LoopMode::None))
+    if (LoopMode::isChecked(form_.xunhuan1, LoopMode::None))
         return;
     const int i = PlaylistEntries::current(form_);
-    if (LoopMode::isChecked(form_, LoopMode::RepeatOne)) {
+    if (LoopMode::isChecked(form_.xunhuan1, LoopMode::RepeatOne)) {
         form_.liebiao_Click(i);
-    } else if (LoopMode::isChecked(form_, LoopMode::All)) {
+    } else if (LoopMode::isChecked(form_.xunhuan1, LoopMode::All)) {
         const bool nextShown = form_.liebiao.contains(i + 1) && form_.liebiao.at(i + 1).visible;
         form_.liebiao_Click(nextShown ? i + 1 : 0);
     }

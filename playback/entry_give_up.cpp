@@ -18,8 +18,8 @@ void uncheckNoPictures(Form1& form)
 
 void EntryOpener::giveUp(int Index, const QString& path)
 {
-    const bool noPictures = LoopMode::noPicturesInLoopAll(form_);
-    if (LoopMode::isChecked(form_, LoopMode::All)) {
+    const bool noPictures = LoopMode::noPicturesInLoopAll(form_.xuanxiang1);
+    if (LoopMode::isChecked(form_.xunhuan1, LoopMode::All)) {
         form_.state.fail_count += 1;
         if (form_.state.fail_count < form_.state.liebiao_max_index + 2) {
             playNextAfterGivingUp();

@@ -84,11 +84,12 @@ bool EntryOpener::tryCdTrack(const QString& path, const QString& caption)
     if (!CdEntry::isTrack(caption))
         return false;
     s.cd_drive = CdEntry::drive(path);
-    CdEntry::send(form_, "open  " + s.cd_drive + " type cdaudio alias cd wait shareable");
-    CdEntry::send(form_, QStringLiteral("set cd time format tmsf"));
-    const double tracks = numericValue(CdEntry::ask(form_, QStringLiteral("status cd number of tracks wait")));
-    CdEntry::ask(form_, "seek cd to " + CdEntry::number(CdEntry::trackNumber(caption)));
-    CdEntry::send(form_, QStringLiteral("play cd"));
+    CdEntry::send(form_.mci, "open  " + s.cd_drive + " type cdaudio alias cd wait shareable");
+    CdEntry::send(form_.mci, QStringLiteral("set cd time format tmsf"));
+    const double tracks =
+        numericValue(CdEntry::ask(form_.mci, s.mci_reply, QStringLiteral("status cd number of tracks wait")));
+    CdEntry::ask(form_.mci, s.mci_reply, "seek cd to " + CdEntry::number(CdEntry::trackNumber(caption)));
+    CdEntry::send(form_.mci, QStringLiteral("play cd"));
     if (!(tracks > 0))
         return false;
     s.display_mode = DisplayMode::Cd;

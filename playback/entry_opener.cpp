@@ -28,8 +28,8 @@ void EntryOpener::liebiao_Click(int Index)
     Opening opening(*this);
     const std::optional<int> loopBeforeDrop = enterDropMode();
     const double ratio = zoomRatio();
-    CdEntry::send(form_, QStringLiteral("stop cd wait"));
-    CdEntry::send(form_, QStringLiteral("seek cd to 1 wait"));
+    CdEntry::send(form_.mci, QStringLiteral("stop cd wait"));
+    CdEntry::send(form_.mci, QStringLiteral("seek cd to 1 wait"));
     const bool fullScreen = form_.WindowsMediaPlayer1.fullScreen();
 
     PlaylistEntries::checkOnly(form_, Index);
@@ -109,7 +109,7 @@ std::optional<int> EntryOpener::enterDropMode()
 {
     if (form_.state.tuofang != Flag::Dropping)
         return std::nullopt;
-    const int before = qMax(0, LoopMode::current(form_));
+    const int before = qMax(0, LoopMode::current(form_.xunhuan1));
     form_.xunhuan1_Click(LoopMode::None);
     return before;
 }
@@ -123,5 +123,6 @@ double EntryOpener::zoomRatio() const
 
 bool EntryOpener::refusedInLoopAll() const
 {
-    return LoopMode::isChecked(form_, LoopMode::All) && LoopMode::noPicturesInLoopAll(form_);
+    return LoopMode::isChecked(form_.xunhuan1, LoopMode::All)
+        && LoopMode::noPicturesInLoopAll(form_.xuanxiang1);
 }

@@ -1,28 +1,28 @@
 #include "playback/loop_mode.h"
 
 #include "core/designed_menus.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
 
 namespace LoopMode {
 
-bool isChecked(const Form1& form, int mode)
+bool isChecked(const MenuArray& xunhuan1, int mode)
 {
-    return form.xunhuan1.contains(mode) && form.xunhuan1.at(mode).checked;
+    return xunhuan1.contains(mode) && xunhuan1.at(mode).checked;
 }
 
-int current(const Form1& form)
+int current(const MenuArray& xunhuan1)
 {
     for (int mode : {All, RepeatOne, None}) {
-        if (isChecked(form, mode))
+        if (isChecked(xunhuan1, mode))
             return mode;
     }
     return -1;
 }
 
-bool noPicturesInLoopAll(const Form1& form)
+bool noPicturesInLoopAll(const MenuArray& xuanxiang1)
 {
-    return form.xuanxiang1.contains(OptionsItem::NoPicturesInLoopAll)
-        && form.xuanxiang1.at(OptionsItem::NoPicturesInLoopAll).checked;
+    return xuanxiang1.contains(OptionsItem::NoPicturesInLoopAll)
+        && xuanxiang1.at(OptionsItem::NoPicturesInLoopAll).checked;
 }
 
 } // namespace LoopMode

@@ -1,6 +1,7 @@
 // Control ▸ 选择播放点(&Z): seeks to a tenth of the length, or to a
 // percentage the user types.
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/dialogs.h"
 #include "playback/numeric_value.h"
 #include "playback/transport.h"
 
@@ -18,18 +19,18 @@ void Transport::baifenbi_Click(int Index)
         percent = Index * 10;
     else if (Index != kCustom || !askPlayPoint(percent))
         return;
-    Form1State& s = form_.state;
+    Form1State& s = parts_.state;
     s.position_ms = s.length_ms * percent / 100;
-    form_.rengong_kongzhi(2);
+    parts_.rengong_kongzhi(2);
 }
 
 // Asks until the answer is 1 to 100; an empty answer (or cancel) gives up.
 bool Transport::askPlayPoint(double& percent)
 {
-    if (!form_.dialogs)
+    if (!parts_.dialogs)
         return false;
     do {
-        const QString answer = form_.dialogs->inputBox(kPrompt, QString(), QString());
+        const QString answer = parts_.dialogs->inputBox(kPrompt, QString(), QString());
         if (answer.isEmpty())
             return false;
         percent = numericValue(answer);

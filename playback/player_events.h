@@ -1,8 +1,21 @@
 #pragma once
 
+#include "core/operation.h"
+
 #include <QObject>
 
-class Form1;
+class MediaPlayer;
+struct Form1State;
+
+// The parts of the window that the player events touch.
+struct PlayerEventsParts {
+    Form1State& state;
+    MediaPlayer& WindowsMediaPlayer1;
+    MediaPlayer& WindowsMediaPlayer2;
+    Operation<void()>& shijian2;
+    Operation<void()>& hoverReset;
+    Operation<void()>& popupShortcutMenu;
+};
 
 // What the two media players report and how the window answers: the end
 // of a medium is only marked (the dispatcher's end-of-media step acts on
@@ -11,7 +24,7 @@ class Form1;
 // player's own, and the middle button pauses or resumes a video.
 class PlayerEvents {
 public:
-    explicit PlayerEvents(Form1& form) : form_(form) {}
+    explicit PlayerEvents(const PlayerEventsParts& parts) : parts_(parts) {}
 
     // Connects both players' events to the handlers below.
     void connectPlayers();
@@ -24,6 +37,6 @@ public:
     void secondMouseUp(int button);
 
 private:
-    Form1& form_;
+    PlayerEventsParts parts_;
     QObject context_; // ends the connections with this object
 };

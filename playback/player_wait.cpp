@@ -2,7 +2,8 @@
 
 #include "core/event_delivery.h"
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/media_player.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -20,10 +21,10 @@ bool above0(const std::optional<double>& v)
 }
 
 // One stage of the open wait; false when a media error ended it.
-bool openStage(Form1& form, MediaPlayer& player, int timeoutMs,
+bool openStage(Form1State& state, MediaPlayer& player, int timeoutMs,
                const std::function<bool()>& done)
 {
-    QString& error = form.state.media_error;
+    QString& error = state.media_error;
     until(player, timeoutMs, [&] { return error == Flag::MediaError || done(); });
     if (error != Flag::MediaError)
         return true;
@@ -59,15 +60,15 @@ void forLength(MediaPlayer& player)
     until(player, 3000, [&] { return above0(player.duration()); });
 }
 
-void openWait(Form1& form, MediaPlayer& player)
+void openWait(Form1State& state, MediaPlayer& player)
 {
-    const bool going = openStage(form, player, 1000, [&] {
+    const bool going = openStage(state, player, 1000, [&] {
         const auto d = player.duration();
         return !d || *d > 0;
     });
     if (!going)
         return;
-    openStage(form, player, 2000, [&] {
+    openStage(state, player, 2000, [&] {
         const auto w = player.imageSourceWidth();
         const auto p = player.currentPosition();
         return !w || !p || *w > 0 || *p > 0;

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-class Form1;
 class MediaPlayer;
+struct Form1State;
 
 // Waits that keep the window alive: they run the event loop, so window
 // events, timers and nested handlers go on meanwhile, and wake on the
@@ -21,6 +21,6 @@ void forLength(MediaPlayer& player);
 // The open wait yanshihuoqu: up to 1 s for the length, then up to 2 s for
 // a picture width or a running position; a media error reported meanwhile
 // (media_error "错误") is cleared and ends the wait at once.
-void openWait(Form1& form, MediaPlayer& player);
+void openWait(Form1State& state, MediaPlayer& player);
 
 } // namespace PlayerWait

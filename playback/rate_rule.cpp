@@ -1,14 +1,13 @@
 #include "playback/rate_rule.h"
 
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/media_player.h"
 
-void applyRateRule(Form1& form)
+void applyRateRule(const Form1State& state, MediaPlayer& player)
 {
-    const Form1State& s = form.state;
-    MediaPlayer& player = form.WindowsMediaPlayer1;
-    if (player.imageSourceWidth().value_or(0) > 0 && s.varispeed_state == Flag::Selected)
-        player.setRate(s.sudu_shu / 100 * (s.speed_x10_state == Flag::Selected ? 10 : 1));
+    if (player.imageSourceWidth().value_or(0) > 0 && state.varispeed_state == Flag::Selected)
+        player.setRate(state.sudu_shu / 100 * (state.speed_x10_state == Flag::Selected ? 10 : 1));
     else
         player.setRate(1.0);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-class Form1;
+class MediaPlayer;
+struct Form1State;
 
 // The main player's rate: the chosen speed while a video plays with
 // variable speed on, else 1.0.
-void applyRateRule(Form1& form);
+void applyRateRule(const Form1State& state, MediaPlayer& player);

@@ -39,8 +39,10 @@ void StatusLine::shijian3()
 
 StatusLine::Times StatusLine::cdTimes()
 {
-    const QString position = CdEntry::ask(form_, QStringLiteral("status cd position"));
-    const QString length = CdEntry::ask(form_, "status cd length track " + position.mid(0, 2));
+    QString& reply = form_.state.mci_reply;
+    const QString position = CdEntry::ask(form_.mci, reply, QStringLiteral("status cd position"));
+    const QString length =
+        CdEntry::ask(form_.mci, reply, "status cd length track " + position.mid(0, 2));
     return {"00:" + position.mid(3, 5), "00:" + length.mid(0, 5)};
 }
 
@@ -67,7 +69,8 @@ QString StatusLine::stateText(const Times& times)
         return StatusTexts::playerState(form_.WindowsMediaPlayer1.playState());
     }
     if (mode == DisplayMode::Cd) {
-        if (CdEntry::ask(form_, QStringLiteral("status cd mode")).startsWith(QLatin1String("playing")))
+        const QString cdMode = CdEntry::ask(form_.mci, form_.state.mci_reply, QStringLiteral("status cd mode"));
+        if (cdMode.startsWith(QLatin1String("playing")))
             return StatusTexts::Playing;
         return times.position != TimeText::Zero ? StatusTexts::Paused : StatusTexts::Stopped;
     }
@@ -101,7 +104,7 @@ void StatusLine::updatePlayerSeekValues(const Times& times)
         s.length_ms = d >= kStreamSeconds ? kStandInLengthMs : d * 1000;
     else if (d == 0)
         s.length_ms = kStandInLengthMs;
-    applyRateRule(form_);
+    applyRateRule(form_.state, form_.WindowsMediaPlayer1);
     if (times.length == TimeText::Zero) {
         s.position_ms = 0;
     } else if (const auto position = player.currentPosition()) {

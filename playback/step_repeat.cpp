@@ -1,11 +1,11 @@
 #include "playback/step_repeat.h"
 
-#include "core/form1.h"
+#include "core/form1_state.h"
 #include "playback/numeric_value.h"
 
 void StepRepeat::tick()
 {
-    Form1State& s = form_.state;
+    Form1State& s = state_;
     if (s.step_direction.isEmpty())
         return;
     const double direction = numericValue(s.step_direction);
@@ -13,5 +13,5 @@ void StepRepeat::tick()
         s.position_ms = qMax(0.0, s.position_ms - s.length_ms / 100);
     else if (direction == 1)
         s.position_ms = qMin(s.length_ms, s.position_ms + s.length_ms / 100);
-    form_.rengong_kongzhi(2);
+    rengong_kongzhi_(2);
 }

@@ -4,28 +4,29 @@
 #include "core/display_mode.h"
 #include "core/event_delivery.h"
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "platform/media_player.h"
 #include "playback/cd_entry.h"
 #include "playback/cd_seek.h"
 
 namespace {
 
-bool cdMode(const Form1& form)
+bool cdMode(const TransportParts& parts)
 {
-    return form.state.display_mode == DisplayMode::Cd;
+    return parts.state.display_mode == DisplayMode::Cd;
 }
 
-bool hasLength(const Form1& form)
+bool hasLength(const TransportParts& parts)
 {
-    return form.WindowsMediaPlayer1.duration().value_or(0) > 0;
+    return parts.WindowsMediaPlayer1.duration().value_or(0) > 0;
 }
 
 } // namespace
 
 void Transport::kongzhi1_Click(int Index)
 {
-    if (Index < 6 && form_.state.varispeed_state == Flag::Selected)
-        form_.xuan_Click(1);
+    if (Index < 6 && parts_.state.varispeed_state == Flag::Selected)
+        parts_.xuan_Click(1);
     switch (Index) {
     case ControlItem::Play: play(); break;
     case ControlItem::Pause: pause(); break;
@@ -39,52 +40,52 @@ void Transport::kongzhi1_Click(int Index)
 
 void Transport::play()
 {
-    if (hasLength(form_)) {
+    if (hasLength(parts_)) {
         EventDelivery::deliverPending();
-        form_.WindowsMediaPlayer1.play();
-    } else if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("play cd"));
+        parts_.WindowsMediaPlayer1.play();
+    } else if (cdMode(parts_)) {
+        CdEntry::send(parts_.mci, QStringLiteral("play cd"));
     } else {
-        form_.kuaijiecaidan1_Click(ShortcutItem::Replay);
+        parts_.kuaijiecaidan1_Click(ShortcutItem::Replay);
     }
 }
 
 void Transport::pause()
 {
-    MediaPlayer& player = form_.WindowsMediaPlayer1;
-    if (hasLength(form_)) {
+    MediaPlayer& player = parts_.WindowsMediaPlayer1;
+    if (hasLength(parts_)) {
         if (player.playState() == MediaPlayer::Playing)
             player.pause();
-    } else if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("pause cd wait"));
+    } else if (cdMode(parts_)) {
+        CdEntry::send(parts_.mci, QStringLiteral("pause cd wait"));
     }
 }
 
 void Transport::stop()
 {
-    MediaPlayer& player = form_.WindowsMediaPlayer1;
+    MediaPlayer& player = parts_.WindowsMediaPlayer1;
     player.setUrl(QString());
     player.setVisible(false);
-    form_.Picture1.setVisible(true);
-    if (cdMode(form_)) {
-        CdEntry::send(form_, QStringLiteral("stop cd wait"));
-        CdEntry::send(form_, QStringLiteral("seek cd to 1 wait"));
+    parts_.Picture1.setVisible(true);
+    if (cdMode(parts_)) {
+        CdEntry::send(parts_.mci, QStringLiteral("stop cd wait"));
+        CdEntry::send(parts_.mci, QStringLiteral("seek cd to 1 wait"));
     }
-    form_.state.display_mode = DisplayMode::Idle;
-    form_.kaishihuamian();
-    form_.shijian2();
+    parts_.state.display_mode = DisplayMode::Idle;
+    parts_.kaishihuamian();
+    parts_.shijian2();
 }
 
 void Transport::forward()
 {
-    Form1State& s = form_.state;
+    Form1State& s = parts_.state;
     s.position_ms = qMin(s.position_ms + s.length_ms / 20, s.length_ms);
     seek();
 }
 
 void Transport::back()
 {
-    Form1State& s = form_.state;
+    Form1State& s = parts_.state;
     s.position_ms = qMax(s.position_ms - s.length_ms / 20, 0.0);
     seek();
 }
@@ -92,8 +93,8 @@ void Transport::back()
 // The next dispatcher tick shows the new position.
 void Transport::seek()
 {
-    if (cdMode(form_))
-        seekCd(form_);
+    if (cdMode(parts_))
+        seekCd(parts_.state, parts_.mci, parts_.ditiao);
     else
-        form_.WindowsMediaPlayer1.setCurrentPosition(form_.state.position_ms / 1000);
+        parts_.WindowsMediaPlayer1.setCurrentPosition(parts_.state.position_ms / 1000);
 }

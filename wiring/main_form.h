@@ -85,9 +85,28 @@ private:
     EntryOpener entryOpener_{*this};
     StatusLine statusLine_{*this};
     EndOfMedia endOfMedia_{*this};
-    PlayerEvents playerEvents_{*this};
-    StepRepeat stepRepeat_{*this};
-    Transport transport_{*this};
+    PlayerEvents playerEvents_{{
+        .state = state,
+        .WindowsMediaPlayer1 = WindowsMediaPlayer1,
+        .WindowsMediaPlayer2 = WindowsMediaPlayer2,
+        .shijian2 = shijian2,
+        .hoverReset = hoverReset,
+        .popupShortcutMenu = popupShortcutMenu,
+    }};
+    StepRepeat stepRepeat_{state, rengong_kongzhi};
+    Transport transport_{{
+        .state = state,
+        .WindowsMediaPlayer1 = WindowsMediaPlayer1,
+        .Picture1 = Picture1,
+        .ditiao = ditiao,
+        .mci = mci,
+        .dialogs = dialogs,
+        .xuan_Click = xuan_Click,
+        .kuaijiecaidan1_Click = kuaijiecaidan1_Click,
+        .kaishihuamian = kaishihuamian,
+        .shijian2 = shijian2,
+        .rengong_kongzhi = rengong_kongzhi,
+    }};
     EntryNavigation navigation_{*this};
 
     ManualControl manualControl_{*this};

@@ -11,7 +11,7 @@ void MainForm::wirePlayback()
     shijian6 = [this] { endOfMedia_.shijian6(); };
     kongzhi1_Click = [this](int Index) { transport_.kongzhi1_Click(Index); };
     baifenbi_Click = [this](int Index) { transport_.baifenbi_Click(Index); };
-    yanshihuoqu = [this](MediaPlayer& player) { PlayerWait::openWait(*this, player); };
+    yanshihuoqu = [this](MediaPlayer& player) { PlayerWait::openWait(state, player); };
     playerEvents_.connectPlayers();
     QObject::connect(&Timer3, &QTimer::timeout, &Timer3, [this] { stepRepeat_.tick(); });
 }

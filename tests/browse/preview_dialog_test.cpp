@@ -28,7 +28,7 @@ class WaitingForm : public RecordingForm {
 public:
     explicit WaitingForm(const Form1Controls& controls) : RecordingForm(controls)
     {
-        yanshihuoqu = [this](MediaPlayer& player) { PlayerWait::openWait(*this, player); };
+        yanshihuoqu = [this](MediaPlayer& player) { PlayerWait::openWait(state, player); };
     }
 };
 

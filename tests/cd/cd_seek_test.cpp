@@ -38,7 +38,7 @@ TEST_P(CdSeek, LandsInTheCurrentTrack)
     ASSERT_EQ(f.form.ditiao.caption().startsWith(StatusTexts::Playing), c.playing);
 
     f.form.state.position_ms = c.position_ms;
-    seekCd(f.form);
+    seekCd(f.form.state, f.form.mci, f.form.ditiao);
     QString mode, position;
     f.mci.send("status cd mode", &mode);
     f.mci.send("status cd position", &position);

@@ -152,7 +152,7 @@ TEST(EntryOpener, DroppedFilesOpenWithoutLoopingAndTheLoopModeComesBack)
     f.form.state.tuofang = Flag::Dropping;
     f.form.write_liebiao(ListWriter::Append, dropped + "\r");
     EXPECT_EQ(f.messages(), QStringList{cannotPlay(dropped)}) << "reported, not skipped";
-    EXPECT_TRUE(LoopMode::isChecked(f.form, LoopMode::All));
+    EXPECT_TRUE(LoopMode::isChecked(f.form.xunhuan1, LoopMode::All));
     EXPECT_TRUE(f.form.state.tuofang.isEmpty());
 }
 

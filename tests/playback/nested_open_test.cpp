@@ -69,7 +69,7 @@ TEST(NestedOpen, FilesDroppedMeanwhilePlayAndTheLoopModeComesBack)
     EXPECT_TRUE(f.form.liebiao[1].checked);
     EXPECT_EQ(f.player1.url(), dropped);
     EXPECT_EQ(f.form.state.display_mode, DisplayMode::Video);
-    EXPECT_TRUE(LoopMode::isChecked(f.form, LoopMode::All));
+    EXPECT_TRUE(LoopMode::isChecked(f.form.xunhuan1, LoopMode::All));
     expectSettled(f);
 }
 
@@ -82,7 +82,7 @@ TEST(NestedOpen, ADropOpeningWhenAnotherEntryIsChosenStillRestoresTheLoopMode)
     f.player1.whileOpening = [&] { f.form.liebiao_Click(1); };
     f.form.state.tuofang = Flag::Dropping;
     f.form.liebiao_Click(0);
-    EXPECT_TRUE(LoopMode::isChecked(f.form, LoopMode::RepeatOne));
+    EXPECT_TRUE(LoopMode::isChecked(f.form.xunhuan1, LoopMode::RepeatOne));
     EXPECT_TRUE(f.form.liebiao[1].checked);
     expectSettled(f);
 }
