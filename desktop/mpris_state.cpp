@@ -66,10 +66,10 @@ MprisState MprisState::read(const Form1& form)
     s.volume = qBound(0.0, w.shengyin_shu / 32767.0, 1.0);
     s.rate = w.sudu_shu > 0 ? w.sudu_shu / 100.0 : 1.0;
 
-    const int count = PlaylistEntries::count(form);
-    s.entry = PlaylistEntries::current(form);
+    const int count = PlaylistEntries::count(form.liebiao);
+    s.entry = PlaylistEntries::current(form.liebiao);
     if (s.entry >= 0) {
-        s.path = PlaylistEntries::fullPath(form, s.entry);
+        s.path = PlaylistEntries::fullPath(form.liebiao, form.state.entry_dirs, s.entry);
         s.title = QFileInfo(s.path).completeBaseName();
         s.trackId = trackIdOf(s.entry, s.path);
         s.cdTrack = cdTrackOf(s.path);

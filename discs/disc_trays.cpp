@@ -44,10 +44,10 @@ void Discs::guanshang1_Click(int Index)
 // system: the tray must not open under the player.
 void Discs::stopWhenPlayingFrom(const QString& device)
 {
-    const int current = PlaylistEntries::current(form_);
+    const int current = PlaylistEntries::current(form_.liebiao);
     if (current < 0)
         return;
-    const QString path = PlaylistEntries::fullPath(form_, current);
+    const QString path = PlaylistEntries::fullPath(form_.liebiao, form_.state.entry_dirs, current);
     if (liesUnder(path, device) || liesUnder(path, mounts_.mountPointOf(device)))
         form_.kongzhi1_Click(ControlItem::Stop);
 }

@@ -64,7 +64,7 @@ void StartUp::chengxukaishi()
     if (!arguments_.isEmpty())
         form_.liebiao_Click(0);
     else
-        PlaylistEntries::checkOnly(form_, 0);
+        PlaylistEntries::checkOnly(form_.liebiao, 0);
 }
 
 QString StartUp::startupListText() const
@@ -75,12 +75,12 @@ QString StartUp::startupListText() const
 void StartUp::shijian1()
 {
     const QString& mode = form_.state.display_mode;
-    const int current = PlaylistEntries::current(form_);
+    const int current = PlaylistEntries::current(form_.liebiao);
     QString text;
     if (mode == DisplayMode::Idle)
         text = titleText(appVersionText(), true, QString());
     else if (current >= 0)
-        text = titleText(appVersionText(), false, PlaylistEntries::fullPath(form_, current));
+        text = titleText(appVersionText(), false, PlaylistEntries::fullPath(form_.liebiao, form_.state.entry_dirs, current));
     // With no checked entry outside the idle mode there is no text to scroll.
     form_.window.setCaption(titleStep_.next(text));
 }

@@ -1,17 +1,24 @@
 #include "news/help_menu.h"
 
 #include "core/designed_menus.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
+#include "core/operation.h"
 #include "core/replace_file.h"
 #include "core/version.h"
+#include "platform/dialogs.h"
 
 #include <QDesktopServices>
+#include <utility>
 
-HelpMenu::HelpMenu(Form1& form) : openUrl(&QDesktopServices::openUrl), form_(form) {}
-
-QString HelpMenu::featuresPath(const Form1& form)
+HelpMenu::HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, FolderPath programPath, FolderPath userPath)
+    : openUrl(&QDesktopServices::openUrl), bangzhu1_(bangzhu1), dialogs_(dialogs),
+      programPath_(std::move(programPath)), userPath_(std::move(userPath))
 {
-    return form.programPath(QStringLiteral("璇音坊帮助/《璇音坊》功能介绍.txt"));
+}
+
+QString HelpMenu::featuresPath() const
+{
+    return programPath_(QStringLiteral("璇音坊帮助/《璇音坊》功能介绍.txt"));
 }
 
 QString HelpMenu::aboutText()
@@ -34,7 +41,7 @@ QString HelpMenu::aboutText()
 void HelpMenu::bangzhu1_Click(int Index)
 {
     switch (Index) {
-    case HelpItem::Features: openUrl(QUrl::fromLocalFile(featuresPath(form_))); break;
+    case HelpItem::Features: openUrl(QUrl::fromLocalFile(featuresPath())); break;
     case HelpItem::Upgrade: openUrl(QUrl(homePage())); break;
     case HelpItem::HomePage: openUrl(QUrl(homePage() + QLatin1Char('/'))); break;
     case HelpItem::NoNewsPopups: toggleNewsSwitch(); break;
@@ -43,9 +50,9 @@ void HelpMenu::bangzhu1_Click(int Index)
             showNews();
         break;
     case HelpItem::About:
-        if (form_.dialogs)
-            form_.dialogs->messageBox(aboutText(), QStringLiteral("关于璇音坊..."),
-                                     Dialogs::Icon::Exclamation);
+        if (dialogs_)
+            dialogs_->messageBox(aboutText(), QStringLiteral("关于璇音坊..."),
+                                 Dialogs::Icon::Exclamation);
         break;
     default: reportUnhandledItem("bangzhu1", Index); break;
     }
@@ -55,7 +62,7 @@ void HelpMenu::bangzhu1_Click(int Index)
 // was, so the old state returns at the next start.
 void HelpMenu::toggleNewsSwitch()
 {
-    MenuItem& item = form_.bangzhu1[HelpItem::NoNewsPopups];
+    MenuItem& item = bangzhu1_[HelpItem::NoNewsPopups];
     item.checked = !item.checked;
-    replaceFile(form_.userPath(QStringLiteral("v.sz")), item.checked ? "True\r\n" : "False\r\n");
+    replaceFile(userPath_(QStringLiteral("v.sz")), item.checked ? "True\r\n" : "False\r\n");
 }

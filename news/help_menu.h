@@ -6,18 +6,24 @@
 
 #include <functional>
 
-class Form1;
+class Dialogs;
+class MenuArray;
 
 // The Help menu bangzhu1: the feature description, the home page, the
 // news switch and the About box.
 class HelpMenu {
 public:
-    explicit HelpMenu(Form1& form);
+    // A file's place from its path relative to a folder.
+    using FolderPath = std::function<QString(const QString& relative)>;
+
+    // programPath: under the program folder; userPath: where the program
+    // writes its own files.
+    HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, FolderPath programPath, FolderPath userPath);
 
     void bangzhu1_Click(int Index);
 
     // The feature description under the program folder.
-    static QString featuresPath(const Form1& form);
+    QString featuresPath() const;
     // The About box's text, lines ended by a lone CR.
     static QString aboutText();
     static QString homePage() { return QStringLiteral("https://xuanyinfang.github.io"); }
@@ -31,5 +37,8 @@ public:
 private:
     void toggleNewsSwitch();
 
-    Form1& form_;
+    MenuArray& bangzhu1_;
+    Dialogs*& dialogs_;
+    FolderPath programPath_;
+    FolderPath userPath_;
 };

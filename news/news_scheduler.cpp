@@ -1,18 +1,20 @@
 #include "news/news_scheduler.h"
 
-#include "core/form1.h"
+#include "core/menu_array.h"
 #include "news/help_items.h"
 
 #include <QRandomGenerator>
+#include <QTimer>
 
-NewsScheduler::NewsScheduler(Form1& form)
-    : random([] { return QRandomGenerator::global()->generateDouble(); }), form_(form)
+NewsScheduler::NewsScheduler(MenuArray& bangzhu1, QTimer& Timer_tan)
+    : random([] { return QRandomGenerator::global()->generateDouble(); }), bangzhu1_(bangzhu1),
+      Timer_tan_(Timer_tan)
 {
 }
 
 void NewsScheduler::Timer_tan_Timer()
 {
-    if (form_.bangzhu1[HelpItem::NoNewsPopups].checked)
+    if (bangzhu1_[HelpItem::NoNewsPopups].checked)
         return;
     if (popup_delay == 0)
         popup_delay = qBound(180, int(random() * 120 + 180), 299);
@@ -27,6 +29,6 @@ void NewsScheduler::Timer_tan_Timer()
     }
     if (online_ticks == popup_delay + 12) {
         showPopup();
-        form_.Timer_tan.stop();
+        Timer_tan_.stop();
     }
 }

@@ -4,7 +4,8 @@
 
 #include <functional>
 
-class Form1;
+class MenuArray;
+class QTimer;
 
 // The news popup's scheduler, run by the main window's Timer_tan every
 // second: once per run, popup_delay + 12 online seconds after the start
@@ -14,7 +15,7 @@ class Form1;
 // pane is busy the count waits.
 class NewsScheduler {
 public:
-    explicit NewsScheduler(Form1& form);
+    NewsScheduler(MenuArray& bangzhu1, QTimer& Timer_tan);
 
     void Timer_tan_Timer();
 
@@ -31,5 +32,6 @@ public:
     int online_ticks = 0;
 
 private:
-    Form1& form_;
+    MenuArray& bangzhu1_;
+    QTimer& Timer_tan_;
 };

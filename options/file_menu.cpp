@@ -1,7 +1,10 @@
 #include "options/file_menu.h"
 
 #include "core/flags.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
+#include "core/operation.h"
+#include "platform/dialogs.h"
 #include "playlist/list_file.h"
 #include "playlist/media_types.h"
 #include "playlist/playlist_entries.h"
@@ -11,12 +14,12 @@ namespace FileMenu {
 namespace {
 
 // The current entry's folder, without its last separator.
-QString startFolder(const Form1& form)
+QString startFolder(const FileMenuParts& parts)
 {
-    const int current = PlaylistEntries::current(form);
+    const int current = PlaylistEntries::current(parts.liebiao);
     if (current < 0)
         return {};
-    const QString path = PlaylistEntries::fullPath(form, current);
+    const QString path = PlaylistEntries::fullPath(parts.liebiao, parts.state.entry_dirs, current);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? QString() : path.left(slash);
 }
@@ -31,23 +34,23 @@ QString listText(const QStringList& files)
     return text;
 }
 
-void playOrAddFiles(Form1& form, int Index)
+void playOrAddFiles(const FileMenuParts& parts, int Index)
 {
-    if (!form.dialogs || !form.wenjian1.contains(Index))
+    if (!parts.dialogs || !parts.wenjian1.contains(Index))
         return;
     Dialogs::FileRequest request;
-    request.title = form.wenjian1.at(Index).caption.left(2) + QStringLiteral("媒体文件");
+    request.title = parts.wenjian1.at(Index).caption.left(2) + QStringLiteral("媒体文件");
     request.filter = MediaTypes::kOpenFilter;
     request.filterIndex = 1;
-    request.startFolder = startFolder(form);
-    const QString text = listText(form.dialogs->openFiles(request));
+    request.startFolder = startFolder(parts);
+    const QString text = listText(parts.dialogs->openFiles(request));
     if (text.isEmpty())
         return;
     if (Index == PlayFiles) {
-        form.write_liebiao(ListWrite::Replace, text);
-        form.liebiao_Click(0);
+        parts.write_liebiao(ListWrite::Replace, text);
+        parts.liebiao_Click(0);
     } else {
-        form.write_liebiao(ListWrite::Append, text);
+        parts.write_liebiao(ListWrite::Append, text);
     }
 }
 

@@ -3,7 +3,21 @@
 #include <QString>
 #include <QStringList>
 
-class Form1;
+class Dialogs;
+class MenuArray;
+struct Form1State;
+template <typename Signature>
+class Operation;
+
+// The parts of the window opening files asks with and writes the list through.
+struct FileMenuParts {
+    Dialogs*& dialogs;
+    const MenuArray& wenjian1;
+    const MenuArray& liebiao;
+    const Form1State& state;
+    Operation<void(const QString& xiang, const QString& aa)>& write_liebiao;
+    Operation<void(int Index)>& liebiao_Click;
+};
 
 // File ▸ "播放文件(&O)" and "增加文件(&Z)": the open-file dialog, then the
 // chosen files (list files expanded) replace the list and play, or are added.
@@ -22,6 +36,6 @@ inline constexpr int Exit = 17;
 // The list text of the chosen files; a ".qmx" file gives its lines.
 QString listText(const QStringList& files);
 
-void playOrAddFiles(Form1& form, int Index);
+void playOrAddFiles(const FileMenuParts& parts, int Index);
 
 } // namespace FileMenu

@@ -1,7 +1,9 @@
 #include "options/options_file.h"
 
 #include "core/designed_menus.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
+#include "core/operation.h"
 #include "options/option_values.h"
 #include "playlist/gb_text.h"
 #include "playlist/list_file.h"
@@ -41,45 +43,46 @@ void OptionsFile::cunchuxuanxiang()
 {
     // Until the load has read them back, the menus hold their design items:
     // storing those would replace the user's options and list.
-    if (form_.state.start_up_running)
+    if (parts_.state.start_up_running)
         return;
-    GbText::writeFile(form_.userPath(kPath), lines());
-    ListFile::write(form_.userPath(ListFile::kCurrentList), PlaylistEntries::fullPaths(form_));
+    GbText::writeFile(parts_.userPath(kPath), lines());
+    ListFile::write(parts_.userPath(ListFile::kCurrentList),
+                    PlaylistEntries::fullPaths(parts_.liebiao, parts_.state.entry_dirs));
 }
 
 QStringList OptionsFile::lines() const
 {
-    const MenuArray& options = form_.xuanxiang1;
+    const MenuArray& options = parts_.xuanxiang1;
     const auto checked = [&options](int index) {
         return options.contains(index) && options.at(index).checked;
     };
-    const Form1State& s = form_.state;
+    const Form1State& s = parts_.state;
     return {
-        QString::number(firstChecked(form_.xunhuan1)),
-        QString::number(firstChecked(form_.huamian)),
+        QString::number(firstChecked(parts_.xunhuan1)),
+        QString::number(firstChecked(parts_.huamian)),
         OptionValues::booleanText(checked(OptionsItem::RandomStartPicture)),
         OptionValues::booleanText(checked(OptionsItem::ShowDirectories)),
         oneLine(s.form5_yunantupian),
         oneLine(s.form5_yunanyinshipin),
         oneLine(s.form5_yunanflash),
-        QString::number(firstChecked(form_.beijing1)),
+        QString::number(firstChecked(parts_.beijing1)),
     };
 }
 
 void OptionsFile::readAtStartup()
 {
-    const QStringList read = GbText::readFileLines(form_.userPath(kPath), OptionValues::kLineCount);
+    const QStringList read = GbText::readFileLines(parts_.userPath(kPath), OptionValues::kLineCount);
     const OptionValues::Plan plan = OptionValues::plan(
-        read, int(form_.huamian.items().size()), int(form_.beijing1.items().size()));
+        read, int(parts_.huamian.items().size()), int(parts_.beijing1.items().size()));
 
     if (plan.loopMode)
-        form_.xunhuan1_Click(*plan.loopMode);
-    checkOnly(form_.huamian, plan.startPicture);
-    form_.xuanxiang1[OptionsItem::RandomStartPicture].checked = plan.randomStartPicture;
-    form_.xuanxiang1[OptionsItem::ShowDirectories].checked = plan.showDirectories;
-    form_.state.form5_yunantupian = plan.picturePreview;
-    form_.state.form5_yunanyinshipin = plan.mediaPreview;
-    form_.state.form5_yunanflash = plan.flashPreview;
-    checkOnly(form_.beijing1, plan.background);
-    form_.beijing1_Click(plan.background);
+        parts_.xunhuan1_Click(*plan.loopMode);
+    checkOnly(parts_.huamian, plan.startPicture);
+    parts_.xuanxiang1[OptionsItem::RandomStartPicture].checked = plan.randomStartPicture;
+    parts_.xuanxiang1[OptionsItem::ShowDirectories].checked = plan.showDirectories;
+    parts_.state.form5_yunantupian = plan.picturePreview;
+    parts_.state.form5_yunanyinshipin = plan.mediaPreview;
+    parts_.state.form5_yunanflash = plan.flashPreview;
+    checkOnly(parts_.beijing1, plan.background);
+    parts_.beijing1_Click(plan.background);
 }

@@ -1,11 +1,25 @@
 #pragma once
 
-class Form1;
+class MenuArray;
+struct Form1State;
+template <typename Signature>
+class Operation;
+
+// The parts of the window the Options menu changes or calls.
+struct OptionsMenuParts {
+    MenuArray& xuanxiang1;
+    MenuArray& xunhuan1;
+    MenuArray& liebiao;
+    Form1State& state;
+    Operation<void()>& showRegistration;
+    Operation<void()>& showFloatingToolbar;
+    Operation<void()>& hideFloatingToolbar;
+};
 
 // The Options menu xuanxiang1 and its loop-mode submenu xunhuan1.
 class OptionsMenu {
 public:
-    explicit OptionsMenu(Form1& form) : form_(form) {}
+    explicit OptionsMenu(const OptionsMenuParts& parts) : parts_(parts) {}
 
     // Items 1, 2 and 8 toggle their checks; item 2 also switches the
     // playlist's captions between file names and full paths; item 10 shows
@@ -21,5 +35,5 @@ private:
     void toggle(int index);
     void toggleToolbar();
 
-    Form1& form_;
+    OptionsMenuParts parts_;
 };

@@ -2,7 +2,10 @@
 
 #include "core/designed_menus.h"
 #include "core/display_mode.h"
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
+#include "platform/dialogs.h"
+#include "platform/media_player.h"
 #include "core/replace_file.h"
 
 #include <QDir>
@@ -33,13 +36,13 @@ QString askCopyName(Dialogs& dialogs, Dialogs::FileRequest request)
 
 } // namespace
 
-void toggleFullScreen(Form1& form)
+void toggleFullScreen(const Form1State& state, MenuArray& kuaijiecaidan1, MediaPlayer& WindowsMediaPlayer1)
 {
-    if (form.state.display_mode != DisplayMode::Video)
+    if (state.display_mode != DisplayMode::Video)
         return;
-    MenuItem& item = form.kuaijiecaidan1[ShortcutItem::FullScreen];
+    MenuItem& item = kuaijiecaidan1[ShortcutItem::FullScreen];
     const bool enter = item.caption == kFullScreen;
-    form.WindowsMediaPlayer1.setFullScreen(enter);
+    WindowsMediaPlayer1.setFullScreen(enter);
     item.caption = enter ? kRestoreWindow : kFullScreen;
     item.enabled = true;
 }
@@ -72,21 +75,22 @@ bool copyReplacing(const QString& source, const QString& target)
     return in.error() == QFileDevice::NoError && out.commit();
 }
 
-void saveCopyAs(Form1& form)
+void saveCopyAs(const Form1State& state, Dialogs* dialogs, const MenuArray& kuaijiecaidan1,
+                MediaPlayer& WindowsMediaPlayer1)
 {
-    if (form.WindowsMediaPlayer1.fullScreen())
-        form.WindowsMediaPlayer1.setFullScreen(false);
-    const QString source = form.state.lincunwei_weijian_mingcheng;
-    if (!form.dialogs || source.isEmpty())
+    if (WindowsMediaPlayer1.fullScreen())
+        WindowsMediaPlayer1.setFullScreen(false);
+    const QString source = state.lincunwei_weijian_mingcheng;
+    if (!dialogs || source.isEmpty())
         return;
     const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
     const QString name = source.mid(slash + 1);
     Dialogs::FileRequest request;
     request.startFolder = slash > 0 ? source.left(slash) : slash == 0 ? QStringLiteral("/") : QString();
-    request.filter = copyFilter(form.kuaijiecaidan1.at(ShortcutItem::SaveAs).caption, name);
+    request.filter = copyFilter(kuaijiecaidan1.at(ShortcutItem::SaveAs).caption, name);
     request.title = QLatin1Char('\'') + source + QStringLiteral("' 另存为");
     request.fileName = QStringLiteral("复件 ") + name;
-    const QString target = askCopyName(*form.dialogs, request);
+    const QString target = askCopyName(*dialogs, request);
     if (!target.isEmpty())
         copyReplacing(source, target);
 }

@@ -30,8 +30,8 @@ void EndOfMedia::shijian6()
 bool EndOfMedia::cdTrackEnded()
 {
     Form1State& s = form_.state;
-    const int i = PlaylistEntries::current(form_);
-    const double track = CdEntry::trackNumber(PlaylistEntries::fullPath(form_, i));
+    const int i = PlaylistEntries::current(form_.liebiao);
+    const double track = CdEntry::trackNumber(PlaylistEntries::fullPath(form_.liebiao, s.entry_dirs, i));
     const QString reply = CdEntry::ask(form_.mci, s.mci_reply, QStringLiteral("status cd position"));
     bool isNumber = false;
     const int reported = reply.left(2).trimmed().toInt(&isNumber);
@@ -49,7 +49,7 @@ void EndOfMedia::playNext()
 {
     if (LoopMode::isChecked(form_.xunhuan1, LoopMode::None))
         return;
-    const int i = PlaylistEntries::current(form_);
+    const int i = PlaylistEntries::current(form_.liebiao);
     if (LoopMode::isChecked(form_.xunhuan1, LoopMode::RepeatOne)) {
         form_.liebiao_Click(i);
     } else if (LoopMode::isChecked(form_.xunhuan1, LoopMode::All)) {

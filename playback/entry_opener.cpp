@@ -32,9 +32,9 @@ void EntryOpener::liebiao_Click(int Index)
     CdEntry::send(form_.mci, QStringLiteral("seek cd to 1 wait"));
     const bool fullScreen = form_.WindowsMediaPlayer1.fullScreen();
 
-    PlaylistEntries::checkOnly(form_, Index);
+    PlaylistEntries::checkOnly(form_.liebiao, Index);
     const QString caption = form_.liebiao.at(Index).caption;
-    const QString path = PlaylistEntries::fullPath(form_, Index);
+    const QString path = PlaylistEntries::fullPath(form_.liebiao, form_.state.entry_dirs, Index);
     s.lincunwei_weijian_mingcheng = path;
 
     if (!open(path, caption, ratio, call))

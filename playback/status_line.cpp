@@ -22,8 +22,8 @@ void StatusLine::shijian3()
 {
     const bool cd = form_.state.display_mode == DisplayMode::Cd;
     const Times times = cd ? cdTimes() : playerTimes();
-    const QString counter = StatusTexts::entryCounter(PlaylistEntries::current(form_),
-                                                      PlaylistEntries::count(form_));
+    const QString counter = StatusTexts::entryCounter(PlaylistEntries::current(form_.liebiao),
+                                                      PlaylistEntries::count(form_.liebiao));
     const QString line = stateText(times) + counter + StatusTexts::padding(form_.window.width())
         + times.position + u'/' + times.length;
     if (form_.ditiao.caption() != line)

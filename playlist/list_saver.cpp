@@ -1,6 +1,7 @@
 #include "playlist/list_saver.h"
 
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
 #include "playlist/list_file.h"
 #include "playlist/media_types.h"
 #include "playlist/playlist_entries.h"
@@ -25,7 +26,8 @@ QString proposedListName(const QString& path)
     return folder.isEmpty() ? QStringLiteral("列表") : QStringLiteral("列表 ") + folder;
 }
 
-ListSaver::ListSaver(Form1& form) : form_(form)
+ListSaver::ListSaver(Dialogs*& dialogs, const MenuArray& liebiao, const Form1State& state)
+    : dialogs_(dialogs), liebiao_(liebiao), state_(state)
 {
     request_.title = Title;
     request_.filter = MediaTypes::kListFilter;
@@ -33,21 +35,21 @@ ListSaver::ListSaver(Form1& form) : form_(form)
 
 void ListSaver::run()
 {
-    if (!form_.dialogs)
+    if (!dialogs_)
         return;
-    const int current = PlaylistEntries::current(form_);
+    const int current = PlaylistEntries::current(liebiao_);
     if (current >= 0) {
-        const QString path = PlaylistEntries::fullPath(form_, current);
+        const QString path = PlaylistEntries::fullPath(liebiao_, state_.entry_dirs, current);
         if (const QString folder = listStartFolder(path); !folder.isEmpty())
             request_.startFolder = folder;
         if (const QString name = proposedListName(path); !name.isEmpty())
             request_.fileName = name;
     }
-    const QString name = askName(*form_.dialogs);
+    const QString name = askName(*dialogs_);
     if (name.isEmpty())
         return;
     request_.fileName = name;
-    ListFile::write(name, PlaylistEntries::fullPaths(form_));
+    ListFile::write(name, PlaylistEntries::fullPaths(liebiao_, state_.entry_dirs));
 }
 
 // A name not ending in ".qmx" gets it, so the list is known as one when it

@@ -2,7 +2,8 @@
 
 #include "platform/dialogs.h"
 
-class Form1;
+class MenuArray;
+struct Form1State;
 
 // File ▸ "保存播放列表(&B)": asks for a name and saves the list there. The
 // dialog opens in the current entry's folder and proposes "列表 " and that
@@ -11,14 +12,16 @@ class ListSaver {
 public:
     static inline const QString Title = QStringLiteral("列表文件 另存为");
 
-    explicit ListSaver(Form1& form);
+    ListSaver(Dialogs*& dialogs, const MenuArray& liebiao, const Form1State& state);
 
     void run();
 
 private:
     QString askName(Dialogs& dialogs);
 
-    Form1& form_;
+    Dialogs*& dialogs_;
+    const MenuArray& liebiao_;
+    const Form1State& state_;
     Dialogs::FileRequest request_;
 };
 

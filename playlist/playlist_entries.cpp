@@ -1,27 +1,27 @@
 #include "playlist/playlist_entries.h"
 
 #include "core/designed_menus.h"
-#include "core/form1.h"
+#include "core/menu_array.h"
 #include "playlist/list_text.h"
 
 namespace PlaylistEntries {
 
-int count(const Form1& form)
+int count(const MenuArray& liebiao)
 {
-    return int(form.liebiao.items().size());
+    return int(liebiao.items().size());
 }
 
-QString fullPath(const Form1& form, int index)
+QString fullPath(const MenuArray& liebiao, const QStringList& entry_dirs, int index)
 {
-    if (!form.liebiao.contains(index))
+    if (!liebiao.contains(index))
         return {};
-    return form.state.entry_dirs.value(index) + form.liebiao.at(index).caption;
+    return entry_dirs.value(index) + liebiao.at(index).caption;
 }
 
-QStringList fullPaths(const Form1& form)
+QStringList fullPaths(const MenuArray& liebiao, const QStringList& entry_dirs)
 {
-    const auto& items = form.liebiao.items();
-    const QStringList& dirs = form.state.entry_dirs;
+    const auto& items = liebiao.items();
+    const QStringList& dirs = entry_dirs;
     QStringList paths;
     paths.reserve(items.size());
     for (auto it = items.cbegin(); it != items.cend(); ++it)
@@ -29,9 +29,9 @@ QStringList fullPaths(const Form1& form)
     return paths;
 }
 
-int current(const Form1& form)
+int current(const MenuArray& liebiao)
 {
-    const auto& items = form.liebiao.items();
+    const auto& items = liebiao.items();
     for (auto it = items.cbegin(); it != items.cend(); ++it) {
         if (it.value().checked)
             return it.key();
@@ -39,57 +39,58 @@ int current(const Form1& form)
     return -1;
 }
 
-void checkOnly(Form1& form, int index)
+void checkOnly(MenuArray& liebiao, int index)
 {
     QList<int> marked;
-    const auto& items = form.liebiao.items();
+    const auto& items = liebiao.items();
     for (auto it = items.cbegin(); it != items.cend(); ++it) {
         if (it.value().checked && it.key() != index)
             marked << it.key();
     }
     for (const int key : marked)
-        form.liebiao[key].checked = false;
-    if (form.liebiao.contains(index))
-        form.liebiao[index].checked = true;
+        liebiao[key].checked = false;
+    if (liebiao.contains(index))
+        liebiao[index].checked = true;
 }
 
-bool directoriesShown(const Form1& form)
+bool directoriesShown(const MenuArray& xuanxiang1)
 {
-    return form.xuanxiang1.contains(OptionsItem::ShowDirectories)
-        && form.xuanxiang1.at(OptionsItem::ShowDirectories).checked;
+    return xuanxiang1.contains(OptionsItem::ShowDirectories)
+        && xuanxiang1.at(OptionsItem::ShowDirectories).checked;
 }
 
-void joinDirectories(Form1& form)
+void joinDirectories(MenuArray& liebiao, QStringList& entry_dirs)
 {
-    const int n = count(form);
-    QStringList& dirs = form.state.entry_dirs;
+    const int n = count(liebiao);
+    QStringList& dirs = entry_dirs;
     for (int i = 0; i < n; ++i) {
-        MenuItem& item = form.liebiao[i];
+        MenuItem& item = liebiao[i];
         item.caption = dirs.value(i) + item.caption;
     }
     dirs = QStringList(n, QString());
 }
 
-void splitDirectories(Form1& form)
+void splitDirectories(MenuArray& liebiao, QStringList& entry_dirs)
 {
-    const int n = count(form);
-    QStringList& dirs = form.state.entry_dirs;
+    const int n = count(liebiao);
+    QStringList& dirs = entry_dirs;
     dirs = QStringList(n, QString());
     for (int i = 0; i < n; ++i) {
-        MenuItem& item = form.liebiao[i];
+        MenuItem& item = liebiao[i];
         SplitPath parts = splitPath(item.caption);
         dirs[i] = parts.dir;
         item.caption = parts.name;
     }
 }
 
-void showPaths(Form1& form, const QStringList& paths)
+void showPaths(MenuArray& liebiao, QStringList& entry_dirs, const MenuArray& xuanxiang1,
+               const QStringList& paths)
 {
-    const bool shown = directoriesShown(form);
-    QStringList& dirs = form.state.entry_dirs;
+    const bool shown = directoriesShown(xuanxiang1);
+    QStringList& dirs = entry_dirs;
     dirs = QStringList(paths.size(), QString());
     for (int i = 0; i < paths.size(); ++i) {
-        MenuItem& item = form.liebiao[i];
+        MenuItem& item = liebiao[i];
         if (shown) {
             item.caption = paths.at(i);
             continue;
@@ -106,10 +107,10 @@ void showPaths(Form1& form, const QStringList& paths)
     }
 }
 
-QList<Entry> entries(const Form1& form)
+QList<Entry> entries(const MenuArray& liebiao, const QStringList& entry_dirs)
 {
-    const auto& items = form.liebiao.items();
-    const QStringList& dirs = form.state.entry_dirs;
+    const auto& items = liebiao.items();
+    const QStringList& dirs = entry_dirs;
     QList<Entry> result;
     result.reserve(items.size());
     for (auto it = items.cbegin(); it != items.cend(); ++it)
@@ -117,15 +118,16 @@ QList<Entry> entries(const Form1& form)
     return result;
 }
 
-void setEntries(Form1& form, const QList<Entry>& entries)
+void setEntries(MenuArray& liebiao, QStringList& entry_dirs, const MenuArray& xuanxiang1,
+                const QList<Entry>& entries)
 {
-    const bool shown = directoriesShown(form);
-    QStringList& dirs = form.state.entry_dirs;
+    const bool shown = directoriesShown(xuanxiang1);
+    QStringList& dirs = entry_dirs;
     dirs = QStringList(entries.size(), QString());
     for (int i = 0; i < entries.size(); ++i) {
         const Entry& e = entries.at(i);
         const bool inForm = shown ? e.dir.isEmpty() : !e.caption.contains(QLatin1Char('/'));
-        MenuItem& item = form.liebiao[i];
+        MenuItem& item = liebiao[i];
         if (inForm) {
             item.caption = e.caption;
             dirs[i] = e.dir;

@@ -1,6 +1,7 @@
 #include "playlist/playlist_sorter.h"
 
-#include "core/form1.h"
+#include "core/form1_state.h"
+#include "core/menu_array.h"
 #include "playlist/playlist_entries.h"
 #include "playlist/sort_key.h"
 
@@ -17,8 +18,8 @@ void PlaylistSorter::paixu1_Click(int Index)
 {
     if (Index < 0 || Index > 2)
         return;
-    const QList<PlaylistEntries::Entry> entries = PlaylistEntries::entries(form_);
-    const int current = PlaylistEntries::current(form_);
+    const QList<PlaylistEntries::Entry> entries = PlaylistEntries::entries(liebiao_, state_.entry_dirs);
+    const int current = PlaylistEntries::current(liebiao_);
     std::vector<SortKeys::Path> paths;
     paths.reserve(entries.size());
     for (const PlaylistEntries::Entry& entry : entries)
@@ -32,8 +33,8 @@ void PlaylistSorter::paixu1_Click(int Index)
             newCurrent = int(sorted.size());
         sorted << entries.at(from);
     }
-    PlaylistEntries::setEntries(form_, sorted);
-    PlaylistEntries::checkOnly(form_, newCurrent);
+    PlaylistEntries::setEntries(liebiao_, state_.entry_dirs, xuanxiang1_, sorted);
+    PlaylistEntries::checkOnly(liebiao_, newCurrent);
     for (int i = 0; i < 3; ++i)
-        form_.paixu1[i].checked = (i == Index);
+        paixu1_[i].checked = (i == Index);
 }

@@ -19,6 +19,7 @@
 #include "lifecycle/start_up.h"
 #include "news/help_menu.h"
 #include "news/news_scheduler.h"
+#include "options/file_menu.h"
 #include "options/options_file.h"
 #include "options/options_menu.h"
 #include "pictures/backgrounds.h"
@@ -35,6 +36,7 @@
 #include "playback/status_line.h"
 #include "playback/step_repeat.h"
 #include "playback/transport.h"
+#include "playlist/folder_scan.h"
 #include "playlist/list_saver.h"
 #include "playlist/list_writer.h"
 #include "playlist/playlist_sorter.h"
@@ -78,9 +80,24 @@ private:
     StartUp startUp_{*this};
     Dispatcher dispatcher_{*this};
 
-    ListWriter listWriter_{*this};
-    PlaylistSorter sorter_{*this};
-    ListSaver listSaver_{*this};
+    ListWriter listWriter_{{.state = state,
+                            .liebiao = liebiao,
+                            .paixu1 = paixu1,
+                            .xuanxiang1 = xuanxiang1,
+                            .Timer1 = Timer1,
+                            .ditiao = ditiao,
+                            .liebiao_Click = liebiao_Click}};
+    PlaylistSorter sorter_{liebiao, state, xuanxiang1, paixu1};
+    ListSaver listSaver_{dialogs, liebiao, state};
+    FolderScanParts folderScanParts_{.state = state,
+                                     .dialogs = dialogs,
+                                     .Timer1 = Timer1,
+                                     .ditiao = ditiao,
+                                     .WindowsMediaPlayer1 = WindowsMediaPlayer1,
+                                     .liebiao = liebiao,
+                                     .bofangmulu = bofangmulu,
+                                     .write_liebiao = write_liebiao,
+                                     .liebiao_Click = liebiao_Click};
 
     EntryOpener entryOpener_{*this};
     StatusLine statusLine_{*this};
@@ -172,8 +189,28 @@ private:
                               .programPath = [this](const QString& relative) { return programPath(relative); },
                               .chengxutuxiang = chengxutuxiang}};
 
-    OptionsMenu optionsMenu_{*this};
-    OptionsFile optionsFile_{*this};
+    OptionsMenu optionsMenu_{{.xuanxiang1 = xuanxiang1,
+                              .xunhuan1 = xunhuan1,
+                              .liebiao = liebiao,
+                              .state = state,
+                              .showRegistration = showRegistration,
+                              .showFloatingToolbar = showFloatingToolbar,
+                              .hideFloatingToolbar = hideFloatingToolbar}};
+    OptionsFile optionsFile_{{.state = state,
+                              .userPath = [this](const QString& relative) { return userPath(relative); },
+                              .liebiao = liebiao,
+                              .xuanxiang1 = xuanxiang1,
+                              .xunhuan1 = xunhuan1,
+                              .huamian = huamian,
+                              .beijing1 = beijing1,
+                              .xunhuan1_Click = xunhuan1_Click,
+                              .beijing1_Click = beijing1_Click}};
+    FileMenuParts fileMenuParts_{.dialogs = dialogs,
+                                 .wenjian1 = wenjian1,
+                                 .liebiao = liebiao,
+                                 .state = state,
+                                 .write_liebiao = write_liebiao,
+                                 .liebiao_Click = liebiao_Click};
 
     CdioOpticalDrives opticalDrives_;
     MountTable mountTable_;
@@ -195,8 +232,9 @@ public:
                                        .Label3 = Label3,
                                        .ditiao = ditiao}}};
     SliderPanel sliderPanel{*this};
-    HelpMenu helpMenu{*this};
-    NewsScheduler newsScheduler{*this};
+    HelpMenu helpMenu{bangzhu1, dialogs, [this](const QString& relative) { return programPath(relative); },
+                      [this](const QString& relative) { return userPath(relative); }};
+    NewsScheduler newsScheduler{bangzhu1, Timer_tan};
     LabelMenuBar menuBar;
     Form2 form2{timersHeldWhileOpening, Image1, printPreviewImage, dialogs}; // the print preview
     // the file-type registration

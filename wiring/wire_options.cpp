@@ -32,8 +32,8 @@ void MainForm::shortcutMenuClick(int Index)
             WindowsMediaPlayer1.setFullScreen(false);
         wenjian1_Click(FileMenu::PlayFiles);
         break;
-    case FullScreen: ShortcutCommands::toggleFullScreen(*this); break;
-    case SaveAs: ShortcutCommands::saveCopyAs(*this); break;
+    case FullScreen: ShortcutCommands::toggleFullScreen(state, kuaijiecaidan1, WindowsMediaPlayer1); break;
+    case SaveAs: ShortcutCommands::saveCopyAs(state, dialogs, kuaijiecaidan1, WindowsMediaPlayer1); break;
     case Exit: wenjian1_Click(FileMenu::Exit); break;
     default: reportUnhandledItem("kuaijiecaidan1", Index); break;
     }
@@ -42,7 +42,7 @@ void MainForm::shortcutMenuClick(int Index)
 void MainForm::fileMenuClick(int Index)
 {
     switch (Index) {
-    case FileMenu::PlayFiles: case FileMenu::AddFiles: FileMenu::playOrAddFiles(*this, Index); break;
+    case FileMenu::PlayFiles: case FileMenu::AddFiles: FileMenu::playOrAddFiles(fileMenuParts_, Index); break;
     case FileMenu::SaveList: baocunliebiao(); break;
     // Every exit item is the tray menu's.
     case FileMenu::Exit: qmx_tuopan1_Click(TrayItem::Exit); break;

@@ -10,7 +10,7 @@ void MainForm::wirePlaylist()
     };
     paixu1_Click = [this](int Index) { sorter_.paixu1_Click(Index); };
     baocunliebiao = [this] { listSaver_.run(); };
-    bofangmulu_Click = [this](int Index) { FolderScan::bofangmulu_Click(*this, Index); };
-    zunjiamulu_Click = [this](int Index) { FolderScan::zunjiamulu_Click(*this, Index); };
-    kuaijie_mulu_Click = [this](int Index) { FolderScan::kuaijie_mulu_Click(*this, Index); };
+    bofangmulu_Click = [this](int Index) { FolderScan::bofangmulu_Click(folderScanParts_, Index); };
+    zunjiamulu_Click = [this](int Index) { FolderScan::zunjiamulu_Click(folderScanParts_, Index); };
+    kuaijie_mulu_Click = [this](int Index) { FolderScan::kuaijie_mulu_Click(folderScanParts_, Index); };
 }

@@ -121,7 +121,7 @@ int main(int argc, char** argv)
            }), 50);
 
     // The menu opens scrolled to the checked entry, deep in the list.
-    PlaylistEntries::checkOnly(form, 20000);
+    PlaylistEntries::checkOnly(form.liebiao, 20000);
     report("open the List menu", measure(nothing, [&] {
                ListMenuPopup popup(form.liebiao);
                popup.popup(QPoint(10, 10));

@@ -27,7 +27,7 @@ struct CdListFixture {
     CdListFixture()
     {
         form.dialogs = &dialogs;
-        ditiao.currentEntry = [this] { return PlaylistEntries::current(form); };
+        ditiao.currentEntry = [this] { return PlaylistEntries::current(form.liebiao); };
     }
 
     // Plays the list from its first entry in the loop-all mode, the

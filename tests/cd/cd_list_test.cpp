@@ -28,7 +28,7 @@ TEST_F(CdList, ALoopAllListOfTracksPlaysThroughAndWraps)
     // Entries in the order they became current.
     QList<int> order;
     const auto follow = [&] {
-        const int now = PlaylistEntries::current(f.form);
+        const int now = PlaylistEntries::current(f.form.liebiao);
         if (order.isEmpty() || order.last() != now)
             order << now;
         return order.size() >= 4;

@@ -185,7 +185,7 @@ TEST_F(MprisBus, ChangesAreAnnouncedOnceEach)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !log_.changes.isEmpty(); }, 3000));
     EXPECT_EQ(log_.changes.first().value("PlaybackStatus").toString(), "Paused");
 
-    PlaylistEntries::checkOnly(f_.form, 2);
+    PlaylistEntries::checkOnly(f_.form.liebiao, 2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return log_.changes.size() >= 2; }, 3000));
     EXPECT_TRUE(log_.changes.at(1).contains("Metadata"));
     QTest::qWait(MprisService::kPollMs * 3);

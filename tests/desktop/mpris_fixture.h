@@ -24,8 +24,8 @@ public:
         dropFiles = [this](const QStringList& paths) { calls << "dropFiles:" + paths.join('|'); };
         formUnload = [this] { calls << "formUnload"; };
 
-        PlaylistEntries::showPaths(*this, {"/music/one.mp3", "/music/two.ogg", "/music/three.wav"});
-        PlaylistEntries::checkOnly(*this, 1);
+        PlaylistEntries::showPaths(liebiao, state.entry_dirs, xuanxiang1, {"/music/one.mp3", "/music/two.ogg", "/music/three.wav"});
+        PlaylistEntries::checkOnly(liebiao, 1);
         state.display_mode = DisplayMode::Audio;
         state.length_ms = 200000;
         state.position_ms = 5000;

@@ -65,15 +65,15 @@ TEST(MprisState, DescribesTheCheckedEntry)
     EXPECT_TRUE(s.trackId.startsWith("/io/github/xuanyinfang/track/e1_"));
     EXPECT_EQ(s.cdTrack, 0);
 
-    PlaylistEntries::checkOnly(f.form, 2);
+    PlaylistEntries::checkOnly(f.form.liebiao, 2);
     EXPECT_NE(MprisState::read(f.form).trackId, s.trackId);
 }
 
 TEST(MprisState, ACdEntryCarriesItsTrackNumber)
 {
     MprisFixture f;
-    PlaylistEntries::showPaths(f.form, {"/dev/sr0/Track07.cda"});
-    PlaylistEntries::checkOnly(f.form, 0);
+    PlaylistEntries::showPaths(f.form.liebiao, f.form.state.entry_dirs, f.form.xuanxiang1, {"/dev/sr0/Track07.cda"});
+    PlaylistEntries::checkOnly(f.form.liebiao, 0);
     f.form.state.display_mode = DisplayMode::Cd;
     EXPECT_EQ(MprisState::read(f.form).cdTrack, 7);
 }
@@ -81,7 +81,7 @@ TEST(MprisState, ACdEntryCarriesItsTrackNumber)
 TEST(MprisState, NothingCheckedIsNoTrack)
 {
     MprisFixture f;
-    PlaylistEntries::checkOnly(f.form, -1);
+    PlaylistEntries::checkOnly(f.form.liebiao, -1);
     const MprisState s = MprisState::read(f.form);
     EXPECT_EQ(s.trackId, kNoTrack);
     EXPECT_EQ(s.lengthUs, 0);
@@ -109,7 +109,7 @@ TEST(MprisState, ChangesNameOnlyTheChangedProperties)
     EXPECT_EQ(changedPlayerProperties(before, MprisState::read(f.form)),
               (QStringList{"PlaybackStatus"}));
 
-    PlaylistEntries::checkOnly(f.form, 0);
+    PlaylistEntries::checkOnly(f.form.liebiao, 0);
     f.form.state.shengyin_shu = 0;
     EXPECT_EQ(changedPlayerProperties(before, MprisState::read(f.form)),
               (QStringList{"PlaybackStatus", "Volume", "Metadata"}));

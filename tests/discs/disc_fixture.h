@@ -55,7 +55,7 @@ struct DiscFixture : PlaybackFixture {
         if (table.open(QIODevice::WriteOnly))
             table.write(("25 1 8:1 / / rw - ext4 /dev/sda1 rw\n" + mounted.join('\n') + '\n').toUtf8());
     }
-    QStringList entries() const { return PlaylistEntries::fullPaths(form); }
+    QStringList entries() const { return PlaylistEntries::fullPaths(form.liebiao, form.state.entry_dirs); }
 
     QString mountTablePath = dir.filePath("mountinfo");
     QStringList mounted;

@@ -83,7 +83,7 @@ TEST_P(RealDiscPlay, PlaysTheDiscsFirstFileAsVideo)
     f.form.Timer1.start();
     discs.bofangguangpan1_Click(0);
 
-    EXPECT_EQ(PlaylistEntries::fullPaths(f.form), QStringList{root + c.entry});
+    EXPECT_EQ(PlaylistEntries::fullPaths(f.form.liebiao, f.form.state.entry_dirs), QStringList{root + c.entry});
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.player1.playState() == MediaPlayer::Playing; }, 20000));
     EXPECT_EQ(f.player1.url(), root + c.entry);
     EXPECT_EQ(f.form.state.display_mode, DisplayMode::Video);

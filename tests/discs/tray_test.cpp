@@ -38,7 +38,7 @@ TEST_P(Trays, SendTheCommandsInOrderAndStopWhatPlaysFromTheDrive)
     };
     if (!c.current.isEmpty()) {
         f.setList({f.missing("before.mp3"), QString(c.current).replace('@', root)});
-        PlaylistEntries::checkOnly(f.form, 1);
+        PlaylistEntries::checkOnly(f.form.liebiao, 1);
     }
 
     if (c.tray == Tray::Open)

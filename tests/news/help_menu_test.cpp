@@ -1,4 +1,5 @@
 #include "chrome/chrome_fixture.h"
+#include "doubles/form_folders.h"
 #include "doubles/scripted_dialogs.h"
 #include "news/help_menu.h"
 #include "news/news_switch.h"
@@ -27,7 +28,7 @@ struct HelpFixture : ChromeFixture {
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    HelpMenu help{form};
+    HelpMenu help{form.bangzhu1, form.dialogs, programPathOf(form), userPathOf(form)};
     QList<QUrl> opened;
 };
 

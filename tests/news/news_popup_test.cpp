@@ -1,6 +1,7 @@
 // The news popup on the test display, with a window manager and a panel.
 #include "chrome/chrome_fixture.h"
 #include "desktop_session.h"
+#include "doubles/form_folders.h"
 #include "news/help_items.h"
 #include "news/help_menu.h"
 #include "news/news_scheduler.h"
@@ -36,8 +37,8 @@ struct PopupFixture : ChromeFixture {
     }
 
     double headerRandom = 0.35;
-    HelpMenu help{form};
-    NewsScheduler scheduler{form};
+    HelpMenu help{form.bangzhu1, form.dialogs, programPathOf(form), userPathOf(form)};
+    NewsScheduler scheduler{form.bangzhu1, form.Timer_tan};
     std::unique_ptr<NewsPopupHost> host = std::make_unique<NewsPopupHost>(form, help, scheduler, nullptr);
     QList<QUrl> opened;
 };

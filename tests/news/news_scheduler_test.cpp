@@ -38,7 +38,7 @@ struct SchedulerRun : ChromeFixture {
     }
 
     SchedulerCase script;
-    NewsScheduler scheduler{form};
+    NewsScheduler scheduler{form.bangzhu1, form.Timer_tan};
     QObject listener;
     int second = 0;
     int randomCalls = 0;
@@ -99,7 +99,7 @@ TEST(Scheduler, KeepsTheDelayChosenOnceAndAsksThePaneAtTheTenthSecond)
 TEST(Scheduler, WithoutAPopupOrAnOnlineStateItStillEndsNowhereHarmful)
 {
     ChromeFixture f;
-    NewsScheduler scheduler{f.form};
+    NewsScheduler scheduler{f.form.bangzhu1, f.form.Timer_tan};
     scheduler.random = [] { return 0.0; };
     for (int i = 0; i < 400; ++i)
         scheduler.Timer_tan_Timer(); // no network information: offline

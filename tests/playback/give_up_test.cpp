@@ -141,7 +141,7 @@ TEST(GivingUp, ALongRunOfMissingFilesNeedsNoDeepStack)
         for (int i = 0; i < kEntries; ++i)
             paths << f.missing(QString("%1.mp3").arg(i));
         // Filled directly: the list writer's hourglass belongs to the GUI thread.
-        PlaylistEntries::showPaths(f.form, paths);
+        PlaylistEntries::showPaths(f.form.liebiao, f.form.state.entry_dirs, f.form.xuanxiang1, paths);
         f.form.state.liebiao_max_index = kEntries - 1;
         f.form.liebiao_Click(0);
         tried = attempts(f);

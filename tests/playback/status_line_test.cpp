@@ -18,9 +18,9 @@ struct StatusFixture : PlaybackFixture {
         QStringList paths;
         for (int i = 1; i <= 12; ++i)
             paths << dir.filePath(QString("%1.mp3").arg(i));
-        PlaylistEntries::showPaths(form, paths);
+        PlaylistEntries::showPaths(form.liebiao, form.state.entry_dirs, form.xuanxiang1, paths);
         form.state.liebiao_max_index = 11;
-        PlaylistEntries::checkOnly(form, 2);
+        PlaylistEntries::checkOnly(form.liebiao, 2);
     }
 
     // The main player holding a medium at a position.

@@ -33,7 +33,7 @@ TEST(FileMenu, DialogTitleFilterAndStartFolder)
 {
     PlaylistFixture f;
     f.setList({"/music/one/z.mp3"});
-    PlaylistEntries::checkOnly(f.form, 0);
+    PlaylistEntries::checkOnly(f.form.liebiao, 0);
     f.form.wenjian1_Click(FileMenu::AddFiles);
     ASSERT_EQ(f.dialogs.shown.size(), 1);
     EXPECT_EQ(f.dialogs.shown[0].kind, "open");

@@ -15,6 +15,18 @@ struct ScanFixture : PlaylistFixture {
     QString m() const { return path("m"); }
     void touch(const QString& relative) { putBytes(relative, "x"); }
     void chooseFolder(const QString& folder) { dialogs.answers.enqueue(folder); }
+    FolderScanParts parts()
+    {
+        return {.state = form.state,
+                .dialogs = form.dialogs,
+                .Timer1 = form.Timer1,
+                .ditiao = form.ditiao,
+                .WindowsMediaPlayer1 = form.WindowsMediaPlayer1,
+                .liebiao = form.liebiao,
+                .bofangmulu = form.bofangmulu,
+                .write_liebiao = form.write_liebiao,
+                .liebiao_Click = form.liebiao_Click};
+    }
     QStringList messages() const
     {
         QStringList result;
@@ -56,7 +68,7 @@ TEST(FolderScan, DialogOpensAtTheCurrentEntrysFolderWithTheCommandsTitle)
 {
     ScanFixture f;
     f.setList({"/music/one/z.mp3", "/music/two/y.mp3"});
-    PlaylistEntries::checkOnly(f.form, 1);
+    PlaylistEntries::checkOnly(f.form.liebiao, 1);
     f.form.bofangmulu_Click(3);
     ASSERT_EQ(f.dialogs.shown.size(), 1);
     EXPECT_EQ(f.dialogs.shown[0].kind, "folder");
@@ -106,7 +118,7 @@ TEST(FolderScan, ListFilesFoundAreExpandedIntoTheirEntries)
     ScanFixture f;
     ASSERT_TRUE(ListFile::write(f.path("m/x/list.QMX"), {"/d/一.mp3", "", "/d/two.avi"}));
     f.chooseFolder(f.m());
-    const QString text = FolderScan::fenxiangxuanzewenjian(f.form, 6, "播放目录");
+    const QString text = FolderScan::fenxiangxuanzewenjian(f.parts(), 6, "播放目录");
     EXPECT_EQ(text, "/d/一.mp3\r\r/d/two.avi\r");
 }
 
@@ -115,7 +127,7 @@ TEST(FolderScan, GarbageListFileEndsTheScan)
     ScanFixture f;
     f.putBytes("m/bad.qmx", QByteArray("\xff\xfe\x00\x81\r\n\x80", 7));
     f.chooseFolder(f.m());
-    FolderScan::fenxiangxuanzewenjian(f.form, 6, "播放目录");
+    FolderScan::fenxiangxuanzewenjian(f.parts(), 6, "播放目录");
     EXPECT_EQ(f.form.state.chosen_folder, f.m());
 }
 
@@ -126,7 +138,7 @@ TEST(FolderScan, CustomFilterUsesTheAnswer)
     f.touch("m/b.mp3");
     f.dialogs.answers.enqueue("*.dat");
     f.chooseFolder(f.m());
-    EXPECT_EQ(FolderScan::fenxiangxuanzewenjian(f.form, 8, "增加目录"), f.m() + "/a.dat\r");
+    EXPECT_EQ(FolderScan::fenxiangxuanzewenjian(f.parts(), 8, "增加目录"), f.m() + "/a.dat\r");
     EXPECT_EQ(f.dialogs.shown.last().title, "增加目录--自定义后缀(" + QString("*.dat") + ")");
 }
 

@@ -103,7 +103,7 @@ TEST(SaveList, WithoutCurrentEntryKeepsLastFolderAndName)
     SaveFixture f;
     f.dialogs.answers << f.path("mine.qmx");
     f.form.baocunliebiao();
-    PlaylistEntries::checkOnly(f.form, -1);
+    PlaylistEntries::checkOnly(f.form.liebiao, -1);
 
     f.form.baocunliebiao();
 

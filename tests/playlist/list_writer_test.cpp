@@ -30,7 +30,7 @@ TEST_P(WriteList, BuildsEntries)
     f.showDirectories(false);
     if (!c.before.isEmpty())
         f.setList(c.before);
-    PlaylistEntries::checkOnly(f.form, c.checkedBefore);
+    PlaylistEntries::checkOnly(f.form.liebiao, c.checkedBefore);
     f.showDirectories(c.showDirectories);
 
     f.form.write_liebiao(c.mode, c.text);

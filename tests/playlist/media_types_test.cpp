@@ -89,25 +89,25 @@ TEST(CustomSuffixBox, AsksWithPromptTitleAndLastAnswer)
 {
     PlaylistFixture f;
     f.dialogs.answers << "*.mp3";
-    EXPECT_EQ(ScanFilter::askCustomSuffix(f.form, "增加目录"), "*.mp3");
+    EXPECT_EQ(ScanFilter::askCustomSuffix(f.form.state, f.form.dialogs, "增加目录"), "*.mp3");
     const ScriptedDialogs::Shown& box = f.dialogs.shown.last();
     EXPECT_EQ(box.kind, "input");
     EXPECT_EQ(box.text, "  请输入文件后缀(行如  *.dat 或 *.dat;*.mp3;*.jpg)");
     EXPECT_EQ(box.title, "增加目录--自定义后缀");
     EXPECT_EQ(box.defaultText, "*.");
-    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form, 8, "增加目录"), "增加目录--自定义后缀(*.mp3)");
+    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form.state, f.form.bofangmulu, 8, "增加目录"), "增加目录--自定义后缀(*.mp3)");
 
-    EXPECT_EQ(ScanFilter::askCustomSuffix(f.form, "播放目录"), ""); // cancelled
+    EXPECT_EQ(ScanFilter::askCustomSuffix(f.form.state, f.form.dialogs, "播放目录"), ""); // cancelled
     EXPECT_EQ(f.dialogs.shown.last().defaultText, "*.mp3");
-    ScanFilter::askCustomSuffix(f.form, "播放目录");
+    ScanFilter::askCustomSuffix(f.form.state, f.form.dialogs, "播放目录");
     EXPECT_EQ(f.dialogs.shown.last().defaultText, "*.");
 }
 
 TEST(FolderDialogTitle, UsesThePlayFolderCaptions)
 {
     PlaylistFixture f;
-    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form, 2, "播放目录"), "播放目录--音频文件(*.wav;*.mp3;*.mid)");
-    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form, 5, "增加目录"), "增加目录--列表文件(*.qmx)");
+    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form.state, f.form.bofangmulu, 2, "播放目录"), "播放目录--音频文件(*.wav;*.mp3;*.mid)");
+    EXPECT_EQ(ScanFilter::folderDialogTitle(f.form.state, f.form.bofangmulu, 5, "增加目录"), "增加目录--列表文件(*.qmx)");
 }
 
 TEST(FilterMenus, CaptionsDifferOnlyWhereDesigned)

@@ -28,7 +28,7 @@ public:
             timerActiveAtClick = Timer1.isActive();
             busyAtClick = QGuiApplication::overrideCursor() != nullptr;
             if (liebiao.contains(Index))
-                PlaylistEntries::checkOnly(*this, Index);
+                PlaylistEntries::checkOnly(liebiao, Index);
             state.tuofang.clear();
         };
         beijing1_Click = [this](int Index) { backgroundClicks << Index; };
@@ -57,8 +57,8 @@ struct PlaylistFixture : PlainControls<> {
             result << item.caption;
         return result;
     }
-    QStringList paths() const { return PlaylistEntries::fullPaths(form); }
-    int checked() const { return PlaylistEntries::current(form); }
+    QStringList paths() const { return PlaylistEntries::fullPaths(form.liebiao, form.state.entry_dirs); }
+    int checked() const { return PlaylistEntries::current(form.liebiao); }
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
     void makeDataFolder() const { QDir(dir.path()).mkdir("数据库"); }

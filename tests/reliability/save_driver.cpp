@@ -11,6 +11,7 @@
 //   mimeapps  <folder>/config/mimeapps.list holding other programs' lines,
 //             our types registered and unregistered in turn
 #include "chrome/chrome_fixture.h"
+#include "doubles/form_folders.h"
 #include "news/help_items.h"
 #include "news/help_menu.h"
 #include "registration/desktop_associations.h"
@@ -87,7 +88,8 @@ void newsSwitchSaves(const QString& folder, bool prepare, const std::function<vo
 {
     ChromeFixture window;
     window.form.programDir = folder;
-    HelpMenu help(window.form);
+    Form1& form = window.form;
+    HelpMenu help(form.bangzhu1, form.dialogs, programPathOf(form), userPathOf(form));
     const auto toggle = [&](long) { help.bangzhu1_Click(HelpItem::NoNewsPopups); };
     if (prepare) { // "True", then "False"
         toggle(1);

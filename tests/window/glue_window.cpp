@@ -118,12 +118,12 @@ void GlueWindow::removeSavedFiles() const
 
 QStringList GlueWindow::entries() const
 {
-    return PlaylistEntries::fullPaths(window_->form());
+    return PlaylistEntries::fullPaths(window_->form().liebiao, window_->form().state.entry_dirs);
 }
 
 int GlueWindow::currentEntry() const
 {
-    return PlaylistEntries::current(window_->form());
+    return PlaylistEntries::current(window_->form().liebiao);
 }
 
 QList<QMenu*> GlueWindow::topMenus() const

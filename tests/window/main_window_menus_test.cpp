@@ -167,7 +167,7 @@ const QList<MenuEffect> kEffects = {
      [](GlueWindow& w) { EXPECT_TRUE(w.form().bangzhu1[5].checked); }},
     {"Features", {"帮助(&H)", "功能介绍(&Y)"},
      [](GlueWindow& w) {
-         EXPECT_EQ(w.openedUrls, QList<QUrl>{QUrl::fromLocalFile(HelpMenu::featuresPath(w.form()))});
+         EXPECT_EQ(w.openedUrls, QList<QUrl>{QUrl::fromLocalFile(w.form().helpMenu.featuresPath())});
      }},
     {"HomePage", {"帮助(&H)", "软件主页(&H)"},
      [](GlueWindow& w) { EXPECT_EQ(w.openedUrls, QList<QUrl>{QUrl(HelpMenu::homePage() + "/")}); }},

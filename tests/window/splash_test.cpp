@@ -97,7 +97,7 @@ TEST(MainWindowLoad, AppearsOnlyOnceTheStartSequenceHasRun)
     window.form().programDir = dir.path();
     QStringList listWhenShown;
     ShowWatch watch;
-    watch.onShow = [&] { listWhenShown = PlaylistEntries::fullPaths(window.form()); };
+    watch.onShow = [&] { listWhenShown = PlaylistEntries::fullPaths(window.form().liebiao, window.form().state.entry_dirs); };
     window.installEventFilter(&watch);
     window.load({}, QPoint(40, 40));
 
