@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -11,9 +12,6 @@ class MediaPlayer;
 class MenuArray;
 class PanelImage;
 struct Form1State;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the toggles work on: their switches in the state record, their
 // pictures, the Audio menu's mute mark, the main player and the status

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "chrome/toolbar_strip.h"
 #include "chrome/toolbar_window.h"
 #include "core/hook.h"
@@ -16,9 +17,6 @@
 
 class MenuArray;
 class WindowFrame;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the toolbar takes from the main window: its frame (minimized or
 // not), the Options item naming the toolbar, where its pictures are, and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -11,9 +12,6 @@ class PanelImage;
 class PanelLabel;
 class QTimer;
 struct Form1State;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the knobs work on: the values in the state record, the knobs and
 // the toggles that bound their tracks, the value tip, the dispatcher held

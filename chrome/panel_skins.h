@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/folder_path.h"
+
 #include <QString>
 #include <array>
 #include <functional>
 
 class ImageControl;
 class PanelImage;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The slider panel's skin pictures under tubiao/skin/. Each is read from
 // its file whenever it is shown; a file that cannot be read leaves the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/folder_path.h"
+
 #include <QString>
 
 #include <array>
@@ -9,9 +11,6 @@
 class PanelImage;
 class PanelLabel;
 struct Form1State;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The value tip `xianshi_wenben` beside a knob under the pointer.
 namespace ValueTip {

@@ -10,7 +10,7 @@
 #include <QDesktopServices>
 #include <utility>
 
-HelpMenu::HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, FolderPath programPath, FolderPath userPath)
+HelpMenu::HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, ProgramPathOf programPath, ProgramPathOf userPath)
     : openUrl(&QDesktopServices::openUrl), bangzhu1_(bangzhu1), dialogs_(dialogs),
       programPath_(std::move(programPath)), userPath_(std::move(userPath))
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/hook.h"
 #include <QString>
 #include <QUrl>
@@ -13,12 +14,9 @@ class MenuArray;
 // news switch and the About box.
 class HelpMenu {
 public:
-    // A file's place from its path relative to a folder.
-    using FolderPath = std::function<QString(const QString& relative)>;
-
     // programPath: under the program folder; userPath: where the program
     // writes its own files.
-    HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, FolderPath programPath, FolderPath userPath);
+    HelpMenu(MenuArray& bangzhu1, Dialogs*& dialogs, ProgramPathOf programPath, ProgramPathOf userPath);
 
     void bangzhu1_Click(int Index);
 
@@ -39,6 +37,6 @@ private:
 
     MenuArray& bangzhu1_;
     Dialogs*& dialogs_;
-    FolderPath programPath_;
-    FolderPath userPath_;
+    ProgramPathOf programPath_;
+    ProgramPathOf userPath_;
 };

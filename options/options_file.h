@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/folder_path.h"
+
 #include <QString>
 #include <functional>
 #include <utility>
@@ -13,7 +15,7 @@ class Operation;
 // userPath gives the place of a file the program writes.
 struct OptionsFileParts {
     Form1State& state;
-    std::function<QString(const QString& relative)> userPath;
+    ProgramPathOf userPath;
     const MenuArray& liebiao;
     MenuArray& xuanxiang1;
     const MenuArray& xunhuan1;

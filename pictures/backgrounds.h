@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -8,9 +9,6 @@
 class ImageControl;
 class MenuArray;
 struct Form1State;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the background choice works on.
 struct BackgroundsParts {

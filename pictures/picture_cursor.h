@@ -1,13 +1,12 @@
 #pragma once
 
+#include "core/folder_path.h"
+
 #include <QString>
 #include <functional>
 
 struct Form1State;
 struct MousePointerState;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The mouse cursors of the picture Image1, files under the program directory.
 namespace PictureCursor {

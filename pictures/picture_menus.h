@@ -1,13 +1,12 @@
 #pragma once
 
+#include "core/folder_path.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 class MenuArray;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // The Options submenus of start pictures (huamian) and backgrounds
 // (beijing1), one item per file of their folders, and the choices in them.

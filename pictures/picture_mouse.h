@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -12,9 +13,6 @@ class PlacedControl;
 class WindowFrame;
 struct Form1State;
 struct MousePointerState;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the mouse on the picture works on and calls.
 struct PictureMouseParts {

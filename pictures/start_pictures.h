@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -9,9 +10,6 @@ class ImageControl;
 class MediaPlayer;
 class MenuArray;
 struct Form1State;
-
-// A file or folder under the program directory.
-using ProgramPathOf = std::function<QString(const QString& relative)>;
 
 // What the start pictures work on and call.
 struct StartPicturesParts {

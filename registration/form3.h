@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/folder_path.h"
 #include "chrome/skinned_button.h"
 #include "core/hook.h"
 #include "registration/module1.h"
@@ -20,8 +21,8 @@ struct Form1State;
 struct Form3Parts {
     Form1State& state;
     const QString& programDir;
-    std::function<QString(const QString& relative)> programPath;
-    std::function<QString(const QString& relative)> userPath;
+    ProgramPathOf programPath;
+    ProgramPathOf userPath;
     Dialogs*& dialogs;
 };
 

@@ -11,6 +11,7 @@
 #include "chrome/tray_menu.h"
 #include "lifecycle/dispatcher.h"
 #include "lifecycle/display_refresh.h"
+#include "core/folder_path.h"
 #include "core/form1.h"
 #include "discs/disc_mounter.h"
 #include "discs/discs.h"
@@ -75,6 +76,9 @@ private:
     void wireToolbarAndTray();
     void shortcutMenuClick(int Index);
     void fileMenuClick(int Index);
+    // The window's folders as the handlers take them.
+    ProgramPathOf programPathOf() { return [this](const QString& relative) { return programPath(relative); }; }
+    ProgramPathOf userPathOf() { return [this](const QString& relative) { return userPath(relative); }; }
 
     DisplayRefresh displayRefresh_{*this};
     StartUp startUp_{*this};
@@ -137,7 +141,7 @@ private:
                       .yinping1 = yinping1,
                       .WindowsMediaPlayer1 = WindowsMediaPlayer1,
                       .ditiao = ditiao,
-                      .programPath = [this](const QString& relative) { return programPath(relative); },
+                      .programPath = programPathOf(),
                       .rengong_kongzhi = rengong_kongzhi,
                       .xuan_Click = xuan_Click}};
 
@@ -167,7 +171,7 @@ private:
                                 .ditiao = ditiao,
                                 .window = window,
                                 .tuxiang1 = tuxiang1,
-                                .programPath = [this](const QString& relative) { return programPath(relative); },
+                                .programPath = programPathOf(),
                                 .hoverReset = hoverReset,
                                 .shijian2 = shijian2,
                                 .popupImageMenu = popupImageMenu,
@@ -180,13 +184,13 @@ private:
                                   .Image1 = Image1,
                                   .Image2 = Image2,
                                   .WindowsMediaPlayer2 = WindowsMediaPlayer2,
-                                  .programPath = [this](const QString& relative) { return programPath(relative); },
+                                  .programPath = programPathOf(),
                                   .shijian2 = shijian2,
                                   .huamian_Click = huamian_Click}};
     Backgrounds backgrounds_{{.state = state,
                               .beijing1 = beijing1,
                               .beijing_linshi = beijing_linshi,
-                              .programPath = [this](const QString& relative) { return programPath(relative); },
+                              .programPath = programPathOf(),
                               .chengxutuxiang = chengxutuxiang}};
 
     OptionsMenu optionsMenu_{{.xuanxiang1 = xuanxiang1,
@@ -197,7 +201,7 @@ private:
                               .showFloatingToolbar = showFloatingToolbar,
                               .hideFloatingToolbar = hideFloatingToolbar}};
     OptionsFile optionsFile_{{.state = state,
-                              .userPath = [this](const QString& relative) { return userPath(relative); },
+                              .userPath = userPathOf(),
                               .liebiao = liebiao,
                               .xuanxiang1 = xuanxiang1,
                               .xunhuan1 = xunhuan1,
@@ -232,21 +236,21 @@ public:
                                        .Label3 = Label3,
                                        .ditiao = ditiao}}};
     SliderPanel sliderPanel{*this};
-    HelpMenu helpMenu{bangzhu1, dialogs, [this](const QString& relative) { return programPath(relative); },
-                      [this](const QString& relative) { return userPath(relative); }};
+    HelpMenu helpMenu{bangzhu1, dialogs, programPathOf(),
+                      userPathOf()};
     NewsScheduler newsScheduler{bangzhu1, Timer_tan};
     LabelMenuBar menuBar;
     Form2 form2{timersHeldWhileOpening, Image1, printPreviewImage, dialogs}; // the print preview
     // the file-type registration
     Form3 form3{{.state = state,
                  .programDir = programDir,
-                 .programPath = [this](const QString& relative) { return programPath(relative); },
-                 .userPath = [this](const QString& relative) { return userPath(relative); },
+                 .programPath = programPathOf(),
+                 .userPath = userPathOf(),
                  .dialogs = dialogs}};
     // The floating toolbar, the menu refresh and the tray icon's menu.
     Form4 form4{{.window = window,
                  .xuanxiang1 = xuanxiang1,
-                 .programPath = [this](const QString& relative) { return programPath(relative); },
+                 .programPath = programPathOf(),
                  .kongzhi1_Click = kongzhi1_Click,
                  .kuaijiecaidan1_Click = kuaijiecaidan1_Click}};
     MenuRefresh menuRefresh{{.state = state,
